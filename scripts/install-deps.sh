@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the tests and headless play need.
+# Idempotent: when everything is present it does nothing, and it updates the
+# package lists at most once per run.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config clang-format
+  libsdl2-dev libgl-dev libglu1-mesa-dev zlib1g-dev libminizip-dev
+  libjpeg62-turbo-dev libpng-dev libsndfile1-dev libopenmpt-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth libgl1-mesa-dri mesa-utils zip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

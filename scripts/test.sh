@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+# Usage: scripts/test.sh [--sanitize]   (--sanitize: the address + undefined build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/build.sh" "$@"
+build="$root/build"
+[ "${1:-}" = "--sanitize" ] && build="$root/build-asan"
+
+export LIBGL_ALWAYS_SOFTWARE=1
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+run=(ctest --test-dir "$build" --output-on-failure -j "$(nproc)")
+if [ -z "${DISPLAY:-}" ]; then
+  # One X server for the whole run, offering the 640 x 480 32-bit mode.
+  xvfb-run -a -s "-screen 0 640x480x24" "${run[@]}"
+else
+  "${run[@]}"
+fi

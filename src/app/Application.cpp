@@ -1,0 +1,78 @@
+#include "app/Application.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "app/AppPath.h"
+#include "app/Con.h"
+#include "io/Data.h"
+
+namespace {
+
+// The names are kept for the life of the process: the mounted archive keeps
+// pointing at its path.
+char* dataFileName = nullptr;
+char* documentName = nullptr;
+std::string* dataDirectory = nullptr;
+
+bool MountDataStore() {
+    if (DefaultInput.Mount(kArchiveMode, dataFileName) == 0) {
+        return true;
+    }
+    dataDirectory = new std::string(MakeAppPath("data"));
+    return DefaultInput.Mount(kDirectoryMode, dataDirectory->c_str()) == 0;
+}
+
+}  // namespace
+
+int ArgumentsLength(int argc, char** argv) {
+    int length = 0;
+    for (int i = 1; i < argc; ++i) {
+        length += static_cast<int>(strlen(argv[i])) + (i > 1 ? 1 : 0);
+    }
+    return length;
+}
+
+void RunApplication() {
+    const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
+    dataFileName = new (std::nothrow) char[size];
+    documentName = new (std::nothrow) char[size];
+    if (!dataFileName || !documentName) {
+        Con.Error("Memory allocating error.");
+        return;
+    }
+    snprintf(dataFileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
+    snprintf(documentName, size, "%s.xml", GetAppName());
+
+    if (const int code = DefaultInput.Mount(kDirectoryMode, "")) {
+        Con.PrintLine("failed to open default input (error code %d)", code);
+        return;
+    }
+    DefaultInput.SetAsDefault(false);
+    if (!MountDataStore()) {
+        Con.PrintLine("data directory or data file is missing");
+        return;
+    }
+    DefaultInput.SetAsDefault(false);
+    if (const int code = DefaultOutput.Mount(kDirectoryMode, "")) {
+        Con.PrintLine("failed to open default output (error code %d)", code);
+    }
+    DefaultOutput.SetAsDefault(true);
+}
+
+int PlayerMain(int argc, char** argv) {
+    SetExecutablePath(argc > 0 ? argv[0] : "");
+    Con.AttachFile(false);
+    if (ArgumentsLength(argc, argv) > 2) {
+        Con.AttachFile(true);
+    }
+    RunApplication();
+    if (Con.ErrorCount() != 0) {
+        Con.Print("NCon Failed:\n");
+        Con.PrintErrorCount();
+        return 1;
+    }
+    return 0;
+}

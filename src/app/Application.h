@@ -1,0 +1,14 @@
+// The process entry and the main flow of the player.
+#pragma once
+
+// The entry: switches the log file on when the joined arguments are longer than two
+// characters, registers the classes, runs the main flow and returns the exit code
+// (1 when anything counted was logged).
+int PlayerMain(int argc, char** argv);
+
+// Mounts the data store, then loads, compiles and plays the document. Its outcome
+// is told only by the log and its error count.
+void RunApplication();
+
+// The argv[1..] joined with single spaces, as the entry measures them.
+int ArgumentsLength(int argc, char** argv);

@@ -1,0 +1,18 @@
+// The process-wide objects. They are defined together in this one file because
+// objects of one translation unit are constructed in the order of their definitions
+// and destroyed in the reverse order: the streams outlive the log, and the log
+// outlives everything defined after it.
+#include "app/Con.h"
+#include "io/Data.h"
+
+namespace {
+
+NData defaultInput;
+NData defaultOutput;
+NCon con("nimbus.log");
+
+}  // namespace
+
+NData& DefaultInput = defaultInput;
+NData& DefaultOutput = defaultOutput;
+NCon& Con = con;

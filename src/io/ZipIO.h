@@ -1,0 +1,26 @@
+// The archive back-end: read-only access to the entries of a zip file.
+#pragma once
+
+#include "io/IO.h"
+
+class NZipIO : public NIO {
+  public:
+    ~NZipIO() override;
+    int Mount(int mountMode, const char* mountPath) override;
+    int Unmount() override;
+    int Load(const char* name, unsigned char** buffer) override;
+    int Save(const char* name, unsigned char** buffer, int size) override;
+    int OpenRead(const char* name) override;
+    int OpenWrite(const char* name) override;
+    int Skip(int count) override;
+    int Read(void* target, int count) override;
+    int Write(const void* source, int count) override;
+    int CloseFile() override;
+
+  private:
+    // Makes `name` the archive's current entry; false when it is not stored.
+    bool Locate(const char* name);
+    int ReadResult(int got);
+
+    void* archive = nullptr;
+};

@@ -1,0 +1,45 @@
+// Helpers shared by the tests: temporary folders, files, and the real player.
+#pragma once
+
+#include <string>
+
+namespace test {
+
+// A fresh folder below the system's temporary folder, removed with its contents
+// when the object goes.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& Path() const { return path; }
+    std::string operator/(const std::string& name) const { return path + "/" + name; }
+
+  private:
+    std::string path;
+};
+
+// Writes `content` to `path`, creating missing folders.
+void WriteFile(const std::string& path, const std::string& content);
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+// Makes the current folder `dir` for the life of the object.
+class ChangeDir {
+  public:
+    explicit ChangeDir(const std::string& dir);
+    ~ChangeDir();
+
+  private:
+    std::string previous;
+};
+
+// Copies the player into `dir` under `name` and runs it there with `arguments`;
+// returns its exit code and leaves its standard output in `output`.
+int RunPlayer(const std::string& dir, const std::string& name, const std::string& arguments,
+              std::string* output = nullptr);
+
+std::string TestDataPath(const std::string& relative);
+
+}  // namespace test
