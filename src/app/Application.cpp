@@ -8,6 +8,7 @@
 #include "app/AppPath.h"
 #include "app/Con.h"
 #include "io/Data.h"
+#include "object/ClassTable.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ int PlayerMain(int argc, char** argv) {
     if (ArgumentsLength(argc, argv) > 2) {
         Con.AttachFile(true);
     }
+    NClassRegistration();
     RunApplication();
     if (Con.ErrorCount() != 0) {
         Con.Print("NCon Failed:\n");

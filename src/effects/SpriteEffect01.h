@@ -1,0 +1,9 @@
+#pragma once
+
+#include "effects/SpriteMesh.h"
+#include "object/MemberTable.h"
+
+class NSpriteEffect01 : public NSpriteMesh {
+  public:
+    NClass* Create() override { return new NSpriteEffect01; }
+};

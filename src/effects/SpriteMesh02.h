@@ -1,0 +1,9 @@
+#pragma once
+
+#include "effects/SpriteMesh.h"
+#include "object/MemberTable.h"
+
+class NSpriteMesh02 : public NSpriteMesh {
+  public:
+    NClass* Create() override { return new NSpriteMesh02; }
+};

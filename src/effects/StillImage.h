@@ -1,0 +1,16 @@
+#pragma once
+
+#include "object/Class.h"
+#include "object/MemberTable.h"
+
+class NColorValue;
+class NTexture;
+
+class NStillImage : public NClass {
+  public:
+    NClass* Create() override { return new NStillImage; }
+    static void Members(MemberTable<NStillImage>& m);
+
+    NTexture* Texture = nullptr;
+    NColorValue* Color = nullptr;
+};

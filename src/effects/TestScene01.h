@@ -1,0 +1,9 @@
+#pragma once
+
+#include "object/MemberTable.h"
+#include "scene/Scene.h"
+
+class NTestScene01 : public NScene {
+  public:
+    NClass* Create() override { return new NTestScene01; }
+};

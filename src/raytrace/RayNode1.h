@@ -1,0 +1,9 @@
+#pragma once
+
+#include "object/MemberTable.h"
+#include "raytrace/RayNode.h"
+
+class NRayNode1 : public NRayNode {
+  public:
+    NClass* Create() override { return new NRayNode1; }
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "object/MemberTable.h"
+#include "scene/Drawable.h"
+
+class NRayPrim : public NDrawable {
+  public:
+    NClass* Create() override { return new NRayPrim; }
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "object/MemberTable.h"
+#include "raytrace/RayPrim.h"
+
+class NFloatValue;
+
+class NRaySphere : public NRayPrim {
+  public:
+    NClass* Create() override { return new NRaySphere; }
+    static void Members(MemberTable<NRaySphere>& m);
+
+    NFloatValue* Radius = nullptr;
+    float TextureRepeat = 0;
+    int32_t ReceiveShadows = 0;
+};

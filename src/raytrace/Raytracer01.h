@@ -1,0 +1,9 @@
+#pragma once
+
+#include "object/MemberTable.h"
+#include "scene/Drawable.h"
+
+class NRaytracer01 : public NDrawable {
+  public:
+    NClass* Create() override { return new NRaytracer01; }
+};

@@ -1,0 +1,7 @@
+#include "scene/Drawable.h"
+
+#include "render/Material.h"
+
+void NDrawable::Members(MemberTable<NDrawable>& m) {
+    m.Add<&NDrawable::Material>("Material");
+}

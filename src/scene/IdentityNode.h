@@ -1,0 +1,9 @@
+#pragma once
+
+#include "object/MemberTable.h"
+#include "scene/TransformNode.h"
+
+class NIdentityNode : public NTransformNode {
+  public:
+    NClass* Create() override { return new NIdentityNode; }
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "object/Class.h"
+#include "object/MemberTable.h"
+
+class NFloatValue : public NClass {
+  public:
+    NClass* Create() override { return new NFloatValue; }
+    static void Members(MemberTable<NFloatValue>& m);
+
+    float f = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "object/MemberTable.h"
+#include "values/VectValue.h"
+
+class NStaticPosVelAccVect : public NVectValue {
+  public:
+    NClass* Create() override { return new NStaticPosVelAccVect; }
+    static void Members(MemberTable<NStaticPosVelAccVect>& m);
+
+    float P0_x = 0;
+    float P0_y = 0;
+    float P0_z = 0;
+    float V0_x = 0;
+    float V0_y = 0;
+    float V0_z = 0;
+    float A0_x = 0;
+    float A0_y = 0;
+    float A0_z = 0;
+};
