@@ -1,9 +1,17 @@
+// A value that follows its keys on a Catmull-Rom spline; the keys come from the "Key"
+// elements of its document element.
 #pragma once
 
 #include "object/MemberTable.h"
+#include "values/KeyValue.h"
 #include "values/VectValue.h"
 
 class NBSVectValue : public NVectValue {
   public:
     NClass* Create() override { return new NBSVectValue; }
+    void Init() override { keys.Init(); }
+    // Leaves the fields as they are while the keys cannot be evaluated.
+    void Update() override;
+
+    NBSValue keys{3};
 };

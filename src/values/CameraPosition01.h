@@ -1,3 +1,5 @@
+// The fixed path of a built-in effect's camera: it swings along z, 600 units
+// either way, at x = 400.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -6,4 +8,5 @@
 class NCameraPosition01 : public NVectValue {
   public:
     NClass* Create() override { return new NCameraPosition01; }
+    void Update() override;
 };

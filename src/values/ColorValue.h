@@ -1,3 +1,5 @@
+// A colour value object: channels normally 0..1. Without a text or member
+// elements it starts as opaque black, as "#000000" would read.
 #pragma once
 
 #include "object/Class.h"
@@ -11,5 +13,5 @@ class NColorValue : public NClass {
     float r = 0;
     float g = 0;
     float b = 0;
-    float a = 0;
+    float a = 1;
 };

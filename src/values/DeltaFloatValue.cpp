@@ -1,6 +1,12 @@
 #include "values/DeltaFloatValue.h"
 
+#include "app/FrameTime.h"
+
 void NDeltaFloatValue::Members(MemberTable<NDeltaFloatValue>& m) {
     m.Add<&NDeltaFloatValue::Start>("Start");
     m.Add<&NDeltaFloatValue::Delta>("Delta");
+}
+
+void NDeltaFloatValue::Update() {
+    f = Delta * CurrentTime + Start;
 }

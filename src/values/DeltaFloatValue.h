@@ -1,3 +1,4 @@
+// A float that moves linearly with the part's clock: Delta x time + Start.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,6 +8,7 @@ class NDeltaFloatValue : public NFloatValue {
   public:
     NClass* Create() override { return new NDeltaFloatValue; }
     static void Members(MemberTable<NDeltaFloatValue>& m);
+    void Update() override;
 
     float Start = 0;
     float Delta = 0;

@@ -1,3 +1,5 @@
+// The plain float value object. Owners hold every animatable float through this
+// class, call Update each frame and then read `f`; derived kinds recompute it.
 #pragma once
 
 #include "object/Class.h"

@@ -1,3 +1,4 @@
+// A float on a quadratic path of the part's clock: P0 + V0 t + A0 t^2.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,6 +8,7 @@ class NStaticPosVelAccFloat : public NFloatValue {
   public:
     NClass* Create() override { return new NStaticPosVelAccFloat; }
     static void Members(MemberTable<NStaticPosVelAccFloat>& m);
+    void Update() override;
 
     float P0 = 0;
     float V0 = 0;

@@ -1,3 +1,4 @@
+// A vector on a quadratic path of the part's clock, per component P0 + V0 t + A0 t^2.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,6 +8,7 @@ class NStaticPosVelAccVect : public NVectValue {
   public:
     NClass* Create() override { return new NStaticPosVelAccVect; }
     static void Members(MemberTable<NStaticPosVelAccVect>& m);
+    void Update() override;
 
     float P0_x = 0;
     float P0_y = 0;

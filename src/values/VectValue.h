@@ -1,3 +1,5 @@
+// The plain vector value object, a vector or a point; derived kinds recompute
+// x, y and z in Update.
 #pragma once
 
 #include "object/Class.h"

@@ -1,0 +1,4 @@
+#include "app/FrameTime.h"
+
+float CurrentTime = 0;
+float PartFade = 1;

@@ -1,0 +1,8 @@
+// The time of the frame being drawn, shared by the demo timeline (which sets it
+// once per frame) and every animated value (which only reads it).
+#pragma once
+
+// Seconds since the current part began; 0 while the loading image is drawn.
+extern float CurrentTime;
+// Fade factor of the current part, 0..1; 1 outside its fade-in and fade-out.
+extern float PartFade;

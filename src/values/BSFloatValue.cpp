@@ -1,0 +1,9 @@
+#include "values/BSFloatValue.h"
+
+void NBSFloatValue::Update() {
+    if (!keys.Evaluate()) {
+        return;
+    }
+    const float* output = keys.Output();
+    f = output[0];
+}

@@ -1,0 +1,129 @@
+#include "values/KeyValue.h"
+
+#include <algorithm>
+
+#include "app/Con.h"
+#include "app/FrameTime.h"
+#include "values/ScalarMath.h"
+
+namespace {
+
+// The key array grows by this many keys at a time.
+constexpr int kKeyGranularity = 25;
+
+}  // namespace
+
+NKey::NKey(float time, const float* source, int dimension) : Time(time) {
+    std::copy(source, source + dimension, values);
+}
+
+int NKeyValue::Init() {
+    if (state != State::Fresh) {
+        return state == State::Ready ? 0 : 1;
+    }
+    state = State::Failed;
+    if (keys.empty()) {
+        Con.Report(2, 0, "NKeyValue", 0, "Init: no keys");
+        return 1;
+    }
+    const float firstTime = keys.front().Time;
+    const float lastTime = keys.back().Time;
+    if (lastTime - firstTime < 0) {
+        Con.Report(2, 0, "NKeyValue", 0, "Init: the last key (%g) is earlier than the first (%g)",
+                   lastTime, firstTime);
+        return 1;
+    }
+    state = State::Ready;
+    return 0;
+}
+
+void NKeyValue::AddKey(float time, const float* values) {
+    if (keys.size() % kKeyGranularity == 0) {
+        if (!keys.empty()) {
+            Con.PrintLine("NKeyValue: AddKey granularity exceeded");
+        }
+        keys.reserve(keys.size() + kKeyGranularity);
+    }
+    keys.emplace_back(time, values, dimension);
+}
+
+void NKeyValue::FindNeighbours(float t) {
+    const int count = KeyCount();
+    if (count == 0) {
+        return;
+    }
+    int i = 0;
+    while (i < count && !(keys[i].Time > t)) {
+        ++i;
+    }
+    // Before the first key and after the last the anchor sits on that key, so the
+    // value holds still there.
+    const float anchor = i == 0 ? keys.front().Time : i == count ? keys.back().Time : t;
+    for (int j = 0; j < 4; ++j) {
+        const int b = std::clamp(i + j - 2, 0, count - 1);
+        neighbours[j] = &keys[b];
+        distances[j] = Abs(keys[b].Time - anchor);
+    }
+}
+
+bool NKeyValue::IsReady() const {
+    if (state != State::Ready) {
+        Con.Report(2, 0, "NKeyValue", 0, "Not Initialized");
+        return false;
+    }
+    return true;
+}
+
+void NKeyValue::CopyKey(const NKey& key) {
+    std::copy(key.values, key.values + dimension, output);
+}
+
+bool NLinValue::Evaluate() {
+    if (!IsReady()) {
+        return false;
+    }
+    FindNeighbours(CurrentTime);
+    const float d1 = distances[1];
+    const float d2 = distances[2];
+    const float sum = d1 + d2;
+    if (d1 == 0 || Abs(sum) < 0.0001f) {
+        CopyKey(*neighbours[1]);
+        return true;
+    }
+    const float w1 = d2 / sum;
+    const float w2 = d1 / sum;
+    for (int c = 0; c < dimension; ++c) {
+        output[c] = w1 * neighbours[1]->values[c] + w2 * neighbours[2]->values[c];
+    }
+    return true;
+}
+
+bool NBSValue::Evaluate() {
+    if (!IsReady()) {
+        return false;
+    }
+    FindNeighbours(CurrentTime);
+    const float d1 = distances[1];
+    const float sum = d1 + distances[2];
+    if (d1 == 0 || sum == 0) {
+        CopyKey(*neighbours[1]);
+        return true;
+    }
+    const double u = d1 / sum;
+    const double u2 = u * u;
+    const double u3 = u2 * u;
+    const float w[4] = {
+        static_cast<float>(u2 - 0.5 * u - 0.5 * u3),
+        static_cast<float>(1.5 * u3 - 2.5 * u2 + 1),
+        static_cast<float>(0.5 * u + 2 * u2 - 1.5 * u3),
+        static_cast<float>(0.5 * u3 - 0.5 * u2),
+    };
+    for (int c = 0; c < dimension; ++c) {
+        float sumOfWeighted = 0;
+        for (int j = 0; j < 4; ++j) {
+            sumOfWeighted += w[j] * neighbours[j]->values[c];
+        }
+        output[c] = sumOfWeighted;
+    }
+    return true;
+}

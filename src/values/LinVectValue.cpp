@@ -1,0 +1,11 @@
+#include "values/LinVectValue.h"
+
+void NLinVectValue::Update() {
+    if (!keys.Evaluate()) {
+        return;
+    }
+    const float* output = keys.Output();
+    x = output[0];
+    y = output[1];
+    z = output[2];
+}
