@@ -166,7 +166,8 @@ TEST_F(RegistryTest, CreatedObjectsAreListedAndForgottenWhenDestroyed) {
 
 TEST(ObjectList, FreeingTwiceIsRefused) {
     Con.EnableBuffer(true);
-    NList list;
+    // Static, as the process-wide list is: its record blocks are never returned.
+    static NList list;
     list.Add(nullptr, 0);
     ObjectRecord* record = list.First();
     list.Free(record);
