@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,15 +21,30 @@ class TextTest : public ::testing::Test {
         store.SetAsDefault(false);
     }
 
-    int Open(NText& text, const std::string& content) {
+    // A new reader opened on `content`; the open's status goes to `status`.
+    NText& Reader(const std::string& content, int* status = nullptr) {
         test::WriteFile(dir / "t.txt", content);
-        return text.OpenRead("t.txt");
+        readers.push_back(std::make_unique<NText>(NData::kInput));
+        const int result = readers.back()->OpenRead("t.txt");
+        if (status) {
+            *status = result;
+        } else {
+            EXPECT_EQ(result, kTextOk) << content;
+        }
+        return *readers.back();
+    }
+
+    int OpenStatus(const std::string& content) {
+        int status = 0;
+        Reader(content, &status);
+        return status;
     }
 
     std::string Log() const { return Con.BufferText(); }
 
     test::TempDir dir;
     NData store;
+    std::vector<std::unique_ptr<NText>> readers;
 };
 
 struct Step {
@@ -50,14 +66,11 @@ std::vector<Step> Walk(NText& text, int* status) {
 }  // namespace
 
 TEST_F(TextTest, ReadsCrLfAndLfAlikeAndCountsLinesAndColumns) {
-    NText crlf(NData::kInput);
-    NText lf(NData::kInput);
-    ASSERT_EQ(Open(crlf, "ab\r\n\tc"), kTextOk);
     int crlfStatus = 0;
+    NText& crlf = Reader("ab\r\n\tc");
     const std::vector<Step> crlfSteps = Walk(crlf, &crlfStatus);
-    ASSERT_EQ(Open(lf, "ab\n\tc"), kTextOk);
     int lfStatus = 0;
-    EXPECT_EQ(Walk(lf, &lfStatus), crlfSteps);
+    EXPECT_EQ(Walk(Reader("ab\n\tc"), &lfStatus), crlfSteps);
     EXPECT_EQ(crlfStatus, kTextUnexpectedEnd);
     EXPECT_EQ(lfStatus, kTextUnexpectedEnd);
     // The first line sits two columns to the right; a tab counts four; the end of
@@ -66,56 +79,34 @@ TEST_F(TextTest, ReadsCrLfAndLfAlikeAndCountsLinesAndColumns) {
                                         {'\t', 2, 1}, {'c', 2, 5}, {'\0', 2, 6}};
     EXPECT_EQ(crlfSteps, expected);
     EXPECT_EQ(crlf.Lookahead(), '\0');
+    EXPECT_EQ(Reader("ab\rc").Advance(), kTextInvalidLineEnd);
+    EXPECT_EQ(Reader("ab\r").Advance(), kTextInvalidLineEnd);
 }
 
-TEST_F(TextTest, CarriageReturnWithoutLineFeedIsAnInvalidLineEnd) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "ab\rc"), kTextOk);
-    EXPECT_EQ(text.Advance(), kTextInvalidLineEnd);
-    NText atEnd(NData::kInput);
-    ASSERT_EQ(Open(atEnd, "ab\r"), kTextOk);
-    EXPECT_EQ(atEnd.Advance(), kTextInvalidLineEnd);
-}
-
-TEST_F(TextTest, TheLineAfterLine20000IsRefused) {
-    NText fits(NData::kInput);
-    EXPECT_EQ(Open(fits, std::string(19999, '\n') + "x"), kTextOk);
-    EXPECT_EQ(fits.Line(), 20000);
-    EXPECT_EQ(fits.Current(), 'x');
-    NText tooMany(NData::kInput);
-    EXPECT_EQ(Open(tooMany, std::string(20000, '\n') + "x"), kTextTooManyLines);
-}
-
-TEST_F(TextTest, AColumnPast256IsRefusedWithTabsCountingFour) {
-    NText fits(NData::kInput);
-    EXPECT_EQ(Open(fits, "\n" + std::string(255, ' ') + "x"), kTextOk);
-    EXPECT_EQ(fits.Column(), 256);
-    NText tooLong(NData::kInput);
-    EXPECT_EQ(Open(tooLong, "\n" + std::string(256, ' ') + "x"), kTextTooLongLine);
-    NText tabs(NData::kInput);
-    EXPECT_EQ(Open(tabs, "\n" + std::string(63, '\t') + "   x"), kTextOk);
-    EXPECT_EQ(tabs.Column(), 256);
-    NText tooManyTabs(NData::kInput);
-    EXPECT_EQ(Open(tooManyTabs, "\n" + std::string(64, '\t') + "x"), kTextTooLongLine);
-    // The failure sticks: the reader does not move on behind it.
-    EXPECT_EQ(tooManyTabs.Advance(), kTextTooLongLine);
+TEST_F(TextTest, LinesAndColumnsHaveLimits) {
+    NText& lastLine = Reader(std::string(19999, '\n') + "x");
+    EXPECT_EQ(lastLine.Line(), 20000);
+    EXPECT_EQ(OpenStatus(std::string(20000, '\n') + "x"), kTextTooManyLines);
+    EXPECT_EQ(Reader("\n" + std::string(255, ' ') + "x").Column(), 256);
+    EXPECT_EQ(OpenStatus("\n" + std::string(256, ' ') + "x"), kTextTooLongLine);
+    EXPECT_EQ(Reader("\n" + std::string(63, '\t') + "   x").Column(), 256);
+    int status = 0;
+    NText& tabs = Reader("\n" + std::string(64, '\t') + "x", &status);
+    EXPECT_EQ(status, kTextTooLongLine);
+    EXPECT_EQ(tabs.Advance(), kTextTooLongLine);  // the failure sticks
 }
 
 TEST_F(TextTest, FilesThatCannotBeLoadedOrHoldOneByteAreRefused) {
     NText missing(NData::kInput);
     EXPECT_EQ(missing.OpenRead("missing.txt"), kTextFileError);
-    NText empty(NData::kInput);
-    EXPECT_EQ(Open(empty, ""), kTextFileError);
-    NText oneByte(NData::kInput);
-    EXPECT_EQ(Open(oneByte, "x"), kTextUnexpectedEnd);
-    NText twoBytes(NData::kInput);
-    EXPECT_EQ(Open(twoBytes, "xy"), kTextOk);
+    EXPECT_EQ(OpenStatus(""), kTextFileError);
+    EXPECT_EQ(OpenStatus("x"), kTextUnexpectedEnd);
+    EXPECT_EQ(OpenStatus("xy"), kTextOk);
     EXPECT_EQ(Con.ErrorCount(), 0);
 }
 
-TEST_F(TextTest, IdentifiersStopAtOtherCharactersAndMustStartWithALetter) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "_Part2 x 9lives"), kTextOk);
+TEST_F(TextTest, IdentifiersStartWithALetterAndStopAtOtherCharacters) {
+    NText& text = Reader("_Part2 x 9lives");
     EXPECT_EQ(text.ReadIdentifier(), kTextOk);
     EXPECT_STREQ(text.Word(), "_Part2");
     EXPECT_EQ(text.Current(), 'x');  // whitespace skipped behind it
@@ -123,57 +114,40 @@ TEST_F(TextTest, IdentifiersStopAtOtherCharactersAndMustStartWithALetter) {
     EXPECT_EQ(text.ReadIdentifier(), kTextUnexpectedCharacter);
     EXPECT_STREQ(text.Word(), "");
     EXPECT_EQ(text.Current(), '9');
-}
-
-TEST_F(TextTest, LongestIdentifierOnALineIsReadWhole) {
     // The column limit comes before the word limit for anything without line ends.
-    NText text(NData::kInput);
     const std::string name(252, 'a');
-    ASSERT_EQ(Open(text, name + " "), kTextOk);
-    EXPECT_EQ(text.ReadIdentifier(), kTextOk);
-    EXPECT_EQ(text.Word(), name);
-    NText longer(NData::kInput);
-    ASSERT_EQ(Open(longer, name + "aaa"), kTextOk);
-    EXPECT_EQ(longer.ReadIdentifier(), kTextTooLongLine);
+    NText& longest = Reader(name + " ");
+    EXPECT_EQ(longest.ReadIdentifier(), kTextOk);
+    EXPECT_EQ(longest.Word(), name);
+    EXPECT_EQ(Reader(name + "aaa").ReadIdentifier(), kTextTooLongLine);
 }
 
 TEST_F(TextTest, TextRunsFoldBlanksAndAreCutAt2045Characters) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "a  b\n\tc  <"), kTextOk);
+    NText& text = Reader("a  b\n\tc  <");
     EXPECT_EQ(text.ReadText(), kTextOk);
     EXPECT_STREQ(text.Word(), "a b c");
     EXPECT_EQ(text.Current(), '<');
     EXPECT_EQ(text.ReadText(), kTextUnexpectedCharacter);
-
-    NText blanks(NData::kInput);
-    ASSERT_EQ(Open(blanks, "x \n <"), kTextOk);
+    NText& blanks = Reader("x \n <");
     ASSERT_EQ(blanks.Advance(), kTextOk);
     EXPECT_EQ(blanks.ReadText(), kTextUnexpectedCharacter);
     EXPECT_EQ(blanks.WordLength(), 0);
-
-    // A run may span lines, so only the word limit holds it: 2045 characters
-    // read whole, one more is refused with the word cut.
+    // A run may span lines, so only the word limit holds it.
     std::string lines;
     for (int i = 0; i < 31; ++i) {
         lines += std::string(65, 'w') + "\n";  // 31 * 66 - 1 = 2045 with the spaces
     }
-    NText fits(NData::kInput);
-    ASSERT_EQ(Open(fits, lines + "<"), kTextOk);
+    NText& fits = Reader(lines + "<");
     EXPECT_EQ(fits.ReadText(), kTextOk);
     EXPECT_EQ(fits.WordLength(), NText::kMaxWordLength);
-    NText tooLong(NData::kInput);
-    ASSERT_EQ(Open(tooLong, lines + "w<"), kTextOk);
+    NText& tooLong = Reader(lines + "w<");
     EXPECT_EQ(tooLong.ReadText(), kTextTooLongWord);
     EXPECT_EQ(tooLong.WordLength(), NText::kMaxWordLength);
-
-    NText unterminated(NData::kInput);
-    ASSERT_EQ(Open(unterminated, "abc"), kTextOk);
-    EXPECT_EQ(unterminated.ReadText(), kTextUnexpectedEnd);
+    EXPECT_EQ(Reader("abc").ReadText(), kTextUnexpectedEnd);
 }
 
 TEST_F(TextTest, DoubleQuotedValuesDropLeadingBlanksSingleQuotedKeepThem) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "\"  a b\" '  c' \"\" x"), kTextOk);
+    NText& text = Reader("\"  a b\" '  c' \"\" x");
     EXPECT_EQ(text.ReadQuoted(), kTextOk);
     EXPECT_STREQ(text.Word(), "a b");
     EXPECT_EQ(text.ReadQuoted(), kTextOk);
@@ -181,62 +155,43 @@ TEST_F(TextTest, DoubleQuotedValuesDropLeadingBlanksSingleQuotedKeepThem) {
     EXPECT_EQ(text.ReadQuoted(), kTextOk);
     EXPECT_STREQ(text.Word(), "");
     EXPECT_EQ(text.Current(), 'x');
-
-    NText doubleBroken(NData::kInput);
-    ASSERT_EQ(Open(doubleBroken, "\"a\nb\""), kTextOk);
-    EXPECT_EQ(doubleBroken.ReadQuoted(), kTextUnexpectedEndOfLine);
-    NText singleBroken(NData::kInput);
-    ASSERT_EQ(Open(singleBroken, "'a\nb'"), kTextOk);
-    EXPECT_EQ(singleBroken.ReadQuoted(), kTextUnexpectedEndOfLine);
-    NText unterminated(NData::kInput);
-    ASSERT_EQ(Open(unterminated, "'abc"), kTextOk);
-    EXPECT_EQ(unterminated.ReadQuoted(), kTextUnexpectedEnd);
+    EXPECT_EQ(Reader("\"a\nb\"").ReadQuoted(), kTextUnexpectedEndOfLine);
+    EXPECT_EQ(Reader("'a\nb'").ReadQuoted(), kTextUnexpectedEndOfLine);
+    EXPECT_EQ(Reader("'abc").ReadQuoted(), kTextUnexpectedEnd);
 }
 
 TEST_F(TextTest, AttributesAllowBlanksAroundTheEqualsSign) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "Name = 'a b'Role=\"r\">"), kTextOk);
+    NText& text = Reader("Name = 'a b'Role=\"r\">");
     EXPECT_EQ(text.ReadAttribute(), kTextOk);
     EXPECT_STREQ(text.AttributeName(), "Name");
     EXPECT_STREQ(text.AttributeValue(), "a b");
     EXPECT_EQ(text.ReadAttribute(), kTextOk);
-    EXPECT_STREQ(text.AttributeName(), "Role");
     EXPECT_STREQ(text.AttributeValue(), "r");
     EXPECT_EQ(text.ReadAttribute(), kTextUnexpectedCharacter);
     EXPECT_EQ(text.AttributeName(), nullptr);
-    NText noEquals(NData::kInput);
-    ASSERT_EQ(Open(noEquals, "Name 'a'"), kTextOk);
-    EXPECT_EQ(noEquals.ReadAttribute(), kTextSyntaxError);
+    EXPECT_EQ(Reader("Name 'a'").ReadAttribute(), kTextSyntaxError);
 }
 
 TEST_F(TextTest, CommentsAreSkippedOnlyOutsideCompoundMode) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "a /* x\n */ // y\n\tb/*/c"), kTextOk);
+    NText& text = Reader("a /* x\n */ // y\n\tb/*/c");
     EXPECT_EQ(text.ReadIdentifier(), kTextOk);
     EXPECT_EQ(text.Current(), 'b');
     EXPECT_EQ(text.Line(), 3);
     EXPECT_EQ(text.ReadIdentifier(), kTextOk);  // "/*/" is a whole comment
     EXPECT_EQ(text.Current(), 'c');
-
-    NText compound(NData::kInput);
-    ASSERT_EQ(Open(compound, "a/*x*/b"), kTextOk);
+    NText& compound = Reader("a/*x*/b");
     compound.SetCompound(true);
     EXPECT_EQ(compound.ExpectString("a/*x*/"), kTextOk);
     EXPECT_EQ(compound.Current(), 'b');
-
-    NText unterminated(NData::kInput);
-    ASSERT_EQ(Open(unterminated, "a /* never closed"), kTextOk);
-    EXPECT_EQ(unterminated.ExpectChar('a'), kTextUnexpectedEnd);
-    EXPECT_EQ(Open(unterminated, "// only a comment"), kTextUnexpectedEnd);
+    EXPECT_EQ(Reader("a /* never closed").ExpectChar('a'), kTextUnexpectedEnd);
+    EXPECT_EQ(OpenStatus("// only a comment"), kTextUnexpectedEnd);
 }
 
 TEST_F(TextTest, CompoundModeRefusesBlanksAndSwitchingItOffSkipsThem) {
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "<a b>"), kTextOk);
+    NText& text = Reader("<a b>");
     text.SetCompound(true);
     EXPECT_EQ(text.ExpectChar('<'), kTextOk);
     EXPECT_EQ(text.ExpectString("ab"), kTextSyntaxError);
-    EXPECT_EQ(text.Current(), ' ');
     EXPECT_EQ(text.Advance(), kTextWhitespaceInCompound);
     EXPECT_EQ(text.Current(), ' ');  // nothing moved
     text.SetCompound(false);
@@ -246,30 +201,15 @@ TEST_F(TextTest, CompoundModeRefusesBlanksAndSwitchingItOffSkipsThem) {
 }
 
 TEST_F(TextTest, OnlyTheFirstReportOfTheProcessIsLogged) {
-    NText first(NData::kInput);
-    ASSERT_EQ(Open(first, "<x"), kTextOk);
+    NText& first = Reader("<x");
     first.ReportError(99);
     first.ReportError(kTextSyntaxError);
-    NText second(NData::kInput);
-    ASSERT_EQ(Open(second, "<y"), kTextOk);
-    second.ReportError(kTextSyntaxError);
+    Reader("<y").ReportError(kTextSyntaxError);
     EXPECT_EQ(Log(),
               "Error: NText: t.txt (line 1, column 3): E0015 - Critical internal error!\r\n");
     EXPECT_EQ(Con.ErrorCount(), 1);
     EXPECT_STREQ(TextStatusText(kTextInvalidLineEnd),
                  "Invalid end-of-line code; either 10 or 13 10 is required");
-    EXPECT_STREQ(TextStatusText(-1), "Critical internal error!");
-}
-
-TEST_F(TextTest, OpeningWhileOpenWarnsAndClosesTheFirstFile) {
-    test::WriteFile(dir / "b.txt", "bb");
-    NText text(NData::kInput);
-    ASSERT_EQ(Open(text, "aa"), kTextOk);
-    EXPECT_EQ(text.OpenRead("b.txt"), kTextOk);
-    EXPECT_STREQ(text.FileName(), "b.txt");
-    EXPECT_EQ(text.CloseFile(), 0);
-    EXPECT_EQ(text.FileName(), nullptr);
-    EXPECT_EQ(Log(), "Warning: NText::OpenRead: Filename already exists: a file is open\r\n");
 }
 
 // [SECTION] Writing
@@ -301,33 +241,35 @@ TEST_F(TextTest, OutputGrowsPastTheFirstBlockAndIsWrittenWhole) {
     ASSERT_EQ(text.OpenWrite("big.txt"), 0);
     std::string expected;
     for (int i = 0; i < NText::kOutputStep + 10; ++i) {
-        const char c = static_cast<char>('a' + i % 26);
-        ASSERT_EQ(text.PutByte(static_cast<unsigned char>(c)), 0);
-        expected += c;
+        expected += static_cast<char>('a' + i % 26);
+        ASSERT_EQ(text.PutByte(static_cast<unsigned char>(expected.back())), 0);
     }
     EXPECT_EQ(text.CloseFile(), 0);
     EXPECT_EQ(test::ReadFile(dir / "big.txt"), expected);
 }
 
 TEST_F(TextTest, NothingIsWrittenUnlessOpenedForWriting) {
-    NText text(NData::kInput);
-    EXPECT_EQ(text.PutByte('a'), 1);
-    ASSERT_EQ(Open(text, "abc"), kTextOk);
-    EXPECT_EQ(text.WriteWord("x"), 1);
-    EXPECT_EQ(text.WriteAttribute("a", "b"), 1);
+    NText idle(NData::kInput);
+    EXPECT_EQ(idle.PutByte('a'), 1);
+    EXPECT_EQ(Reader("abc").WriteWord("x"), 1);
     NText refused(NData::kInput);
     EXPECT_NE(refused.OpenWrite("no/such/folder/o.txt"), 0);
     EXPECT_EQ(refused.WriteChar('x'), 1);
 }
 
-TEST_F(TextTest, ReopeningForWritingWritesOutTheFirstFile) {
+TEST_F(TextTest, OpeningWhileOpenWarnsAndClosesTheFirstFile) {
     NText text(NData::kInput);
     ASSERT_EQ(text.OpenWrite("one.txt"), 0);
     text.WriteWord("first");
     ASSERT_EQ(text.OpenWrite("two.txt"), 0);
     text.WriteWord("second");
+    test::WriteFile(dir / "t.txt", "ab");
+    EXPECT_EQ(text.OpenRead("t.txt"), kTextOk);
     EXPECT_EQ(text.CloseFile(), 0);
+    EXPECT_EQ(text.FileName(), nullptr);
     EXPECT_EQ(test::ReadFile(dir / "one.txt"), "first");
     EXPECT_EQ(test::ReadFile(dir / "two.txt"), "second");
-    EXPECT_EQ(Log(), "Warning: NText::OpenWrite: Filename already exists: a file is open\r\n");
+    EXPECT_EQ(Log(),
+              "Warning: NText::OpenWrite: Filename already exists: a file is open\r\n"
+              "Warning: NText::OpenRead: Filename already exists: a file is open\r\n");
 }

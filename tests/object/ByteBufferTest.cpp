@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "object/OwnedText.h"
-
 namespace {
 
 std::string Bytes(const ByteBuffer& buffer) {
@@ -37,22 +35,4 @@ TEST(ByteBuffer, InsertRefusesBadPositionsAndMissingData) {
     EXPECT_EQ(buffer.size, 2);
     EXPECT_EQ(buffer.Allocate(-1), 1);
     EXPECT_EQ(buffer.data, nullptr);
-}
-
-TEST(ByteBuffer, ReleaseKeepsTheTextAndClearForgetsWithoutFreeing) {
-    ByteBuffer buffer;
-    buffer.Allocate(8);
-    buffer.text = CopyText("name");
-    buffer.Release();
-    EXPECT_EQ(buffer.data, nullptr);
-    EXPECT_EQ(buffer.size, 0);
-    EXPECT_STREQ(buffer.text, "name");
-    buffer.Allocate(1);
-    unsigned char* data = buffer.data;
-    char* text = buffer.text;
-    buffer.Clear();
-    EXPECT_EQ(buffer.data, nullptr);
-    EXPECT_EQ(buffer.text, nullptr);
-    delete[] data;
-    delete[] text;
 }
