@@ -82,8 +82,9 @@ int NText::OpenRead(const char* name) {
         // A load result of 1 also stands for a busy stream or a failed start.
         return kTextUnexpectedEnd;
     }
-    // Filling the window counts two columns on the first line; the statuses of
-    // these two steps surface again at the first real read.
+    // Filling the window counts two columns on the first line. The statuses of
+    // these two steps are not returned: what they leave in the window fails the
+    // first real read, which then has a position to report.
     Advance();
     Advance();
     return SkipWhitespace();

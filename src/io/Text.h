@@ -55,7 +55,7 @@ class NText : public NData {
     // Skips blanks, line ends and comments, unless compound mode is on.
     int SkipWhitespace();
     // Compound mode forbids blanks between characters; switching it off skips
-    // whitespace (whose status is dropped: the next read meets the same problem).
+    // whitespace, whose status is dropped.
     void SetCompound(bool on);
     int ExpectChar(char c);
     int ExpectString(const char* s);

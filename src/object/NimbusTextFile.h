@@ -1,6 +1,6 @@
 // The XML text form of a document file. The dialect is a small subset of XML with
-// additions of its own; documents are written by hand against it, so every check
-// and message below is part of what authors rely on.
+// additions of its own; documents are written by hand against it, so its checks,
+// messages and positions are what authors rely on to find their mistakes.
 #pragma once
 
 #include <string>
