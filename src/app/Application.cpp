@@ -9,6 +9,7 @@
 #include "app/Con.h"
 #include "io/Data.h"
 #include "object/ClassTable.h"
+#include "object/NimbusDocument.h"
 
 namespace {
 
@@ -61,6 +62,26 @@ void RunApplication() {
         Con.PrintLine("failed to open default output (error code %d)", code);
     }
     DefaultOutput.SetAsDefault(true);
+
+    Document.Load(documentName);
+    if (Con.ErrorCount() != 0) {
+        Con.PrintLine("failed to load the document <%s>", documentName);
+        return;
+    }
+    if (!Document.Root().firstChild) {
+        Con.PrintLine("empty document");
+        return;
+    }
+    NClass* demo = Document.CompileAndFind("Demo");
+    if (Con.ErrorCount() != 0) {
+        Con.PrintLine("failed to compile document");
+        return;
+    }
+    if (!demo) {
+        Con.PrintLine("can not play document, class \"Demo\" is not found");
+        return;
+    }
+    Document.Destroy();
 }
 
 int PlayerMain(int argc, char** argv) {

@@ -29,9 +29,11 @@ const std::type_info* TypeOf() {
     return &typeid(prototype);
 }
 
+// Create is reached through one prototype per class, kept for the life of the
+// process, so that creating an object constructs only the object.
 template <class T>
 NClass* CreateThroughPrototype() {
-    T prototype;
+    static T prototype;
     return prototype.Create();
 }
 

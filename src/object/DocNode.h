@@ -32,6 +32,10 @@ struct DocNode {
     NClass* object = nullptr;  // set by the compiler, not owned
     char* value = nullptr;     // the character data, "<blank>" when there was none
     bool childFailed = false;
+    // The node's place in document order and the end of its subtree, numbered by
+    // the compiler so that name lookups need not walk the tree.
+    int order = 0;
+    int subtreeEnd = 0;
 };
 
 // The value of an element without character data.

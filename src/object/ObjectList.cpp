@@ -14,6 +14,13 @@ ObjectRecord* NList::Ring() {
     return &sentinel;
 }
 
+std::unordered_map<const NClass*, ObjectRecord*>& NList::Index() {
+    if (!index) {
+        index = new std::unordered_map<const NClass*, ObjectRecord*>;
+    }
+    return *index;
+}
+
 void NList::AllocateBlock(int count) {
     allocated += count;
     freeCount += count;
@@ -47,12 +54,22 @@ void NList::Add(NClass* object, int classIndex) {
     ObjectRecord* record = Get();
     record->object = object;
     record->classIndex = classIndex;
+    if (object) {
+        // The oldest record of an object is the one its destruction frees.
+        Index().emplace(object, record);
+    }
 }
 
 void NList::Free(ObjectRecord* record) {
     if (record->free) {
         Con.Report(2, 0, "NList", 0, "Invalid Free");
         return;
+    }
+    if (index && record->object) {
+        const auto found = index->find(record->object);
+        if (found != index->end() && found->second == record) {
+            index->erase(found);
+        }
     }
     record->prev->next = record->next;
     record->next->prev = record->prev;
@@ -65,15 +82,15 @@ void NList::Free(ObjectRecord* record) {
 }
 
 void NList::Forget(NClass* object) {
-    if (!sentinel.next) {
+    if (!index) {
         return;
     }
-    for (ObjectRecord* record = First(); record; record = Next(record)) {
-        if (record->object == object) {
-            Con.PrintLine("NClass<%s> Object %p destroyed", GetClassName(record->classIndex),
-                          static_cast<void*>(object));
-            Free(record);
-            return;
-        }
+    const auto found = index->find(object);
+    if (found == index->end()) {
+        return;
     }
+    ObjectRecord* record = found->second;
+    Con.PrintLine("NClass<%s> Object %p destroyed", GetClassName(record->classIndex),
+                  static_cast<void*>(object));
+    Free(record);
 }

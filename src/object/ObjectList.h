@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <unordered_map>
 
 class NClass;
 
@@ -39,11 +40,15 @@ class NList {
 
   private:
     ObjectRecord* Ring();
+    // Which record holds each listed object, so that destroying an object does not
+    // search the whole list. Made on first use and never released, like the records.
+    std::unordered_map<const NClass*, ObjectRecord*>& Index();
 
     int allocated = 0;
     int freeCount = 0;
     ObjectRecord sentinel{nullptr, 0, nullptr, nullptr, 0};
     ObjectRecord* freeChain = nullptr;
+    std::unordered_map<const NClass*, ObjectRecord*>* index = nullptr;
 };
 
 extern NList ObjectList;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "pack/Pack.h"
 
 namespace {
 
@@ -27,4 +28,81 @@ TEST(Player, LongArgumentAppendsALogThatBeginsWithTheSeparator) {
     EXPECT_EQ(first.rfind(kSeparator, 0), 0u);
     test::RunPlayer(dir.Path(), "show", "log");
     EXPECT_EQ(test::ReadFile(dir / "nimbus.log").rfind(first, 0), 0u);
+}
+
+namespace {
+
+// Runs the player `show` on a data folder holding `document` as show.xml.
+int PlayDocument(const test::TempDir& dir, const std::string& document, std::string* log) {
+    test::WriteFile(dir / "data/show.xml", document);
+    const int code = test::RunPlayer(dir.Path(), "show", "log");
+    *log = test::ReadFile(dir / "nimbus.log");
+    return code;
+}
+
+bool Has(const std::string& log, const std::string& text) {
+    return log.find(text) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(Player, SoundDocumentWithADemoCompilesAndTearsDown) {
+    test::TempDir dir;
+    std::string log;
+    EXPECT_EQ(PlayDocument(dir, "<Nimbus><Demo Name=\"D\"/></Nimbus>", &log), 0) << log;
+    EXPECT_TRUE(Has(log, "NClassRegistration: 59 Classes, 89 Members\n")) << log;
+    EXPECT_TRUE(Has(log, "Destroy: Remnant objects: DISABLED\nDestroy: Done.\n")) << log;
+}
+
+TEST(Player, DocumentThatFailsToLoadEndsWithCode1) {
+    test::TempDir dir;
+    std::string log;
+    EXPECT_EQ(PlayDocument(dir, "<Nimbus>\n  <Demo Name=\"D\">\n</Nimbus>\n", &log), 1);
+    EXPECT_TRUE(Has(log, "failed to load the document <show.xml>\n")) << log;
+    EXPECT_TRUE(Has(log, "line 3")) << log;
+    EXPECT_TRUE(Has(log, "NCon Failed:\n")) << log;
+}
+
+TEST(Player, DocumentThatFailsToCompileEndsWithCode1) {
+    test::TempDir dir;
+    std::string log;
+    EXPECT_EQ(
+        PlayDocument(dir, "<Nimbus><Demo Name=\"D\"><Nope Role=\"x\"/></Demo></Nimbus>", &log), 1);
+    EXPECT_TRUE(Has(log, "Warning: unknown class [Nope]\n")) << log;
+    EXPECT_TRUE(Has(log, "failed to compile document\n")) << log;
+}
+
+TEST(Player, EmptyDocumentsAndDocumentsWithoutADemoAreNotFailures) {
+    test::TempDir dir;
+    std::string log;
+    EXPECT_EQ(PlayDocument(dir, "<Nimbus></Nimbus>", &log), 0);
+    EXPECT_TRUE(Has(log, "empty document\n")) << log;
+    EXPECT_EQ(PlayDocument(dir, "<Nimbus><Float Name=\"F\">1</Float></Nimbus>", &log), 0);
+    EXPECT_TRUE(Has(log, "can not play document, class \"Demo\" is not found\n")) << log;
+}
+
+TEST(Player, MissingDocumentIsAFailureToLoad) {
+    test::TempDir dir;
+    EXPECT_EQ(test::RunPlayer(dir.Path(), "show", "log"), 1);
+    const std::string log = test::ReadFile(dir / "nimbus.log");
+    EXPECT_TRUE(Has(log, "NStdIO::Load: file [show.xml] not found\n")) << log;
+    EXPECT_TRUE(Has(log, "failed to load the document <show.xml>\n")) << log;
+}
+
+TEST(Player, ArchiveWinsOverTheDataFolder) {
+    test::TempDir dir;
+    test::WriteFile(dir / "pack/show.xml", "<Nimbus></Nimbus>");
+    std::string error;
+    ASSERT_EQ(PackDirectory(dir / "pack", dir / "show.dat", &error), 0) << error;
+    test::WriteFile(dir / "data/show.xml", "<Nimbus><Float Name=\"F\">1</Float></Nimbus>");
+    EXPECT_EQ(test::RunPlayer(dir.Path(), "show", "log"), 0);
+    EXPECT_TRUE(Has(test::ReadFile(dir / "nimbus.log"), "empty document\n"));
+}
+
+TEST(Player, CorruptArchiveFallsBackToTheDataFolder) {
+    test::TempDir dir;
+    test::WriteFile(dir / "show.dat", "not a zip archive");
+    std::string log;
+    EXPECT_EQ(PlayDocument(dir, "<Nimbus></Nimbus>", &log), 0);
+    EXPECT_TRUE(Has(log, "empty document\n")) << log;
 }
