@@ -17,20 +17,18 @@ using soundtest::WaitUntil;
 
 namespace {
 
-// The output opened on SDL's dummy driver, which consumes samples in real time.
+// The output open on SDL's dummy driver, which takes samples in real time.
 class BassLibrary : public ::testing::Test {
   protected:
     void SetUp() override {
-        soundtest::UseAudioDriver("dummy");
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_EQ(BASS_Init(kBassDefaultDevice, 44100, 0, nullptr, nullptr), 1);
     }
     void TearDown() override { BASS_Free(); }
 
-    static uint32_t Stream(const std::vector<unsigned char>& bytes) {
-        return BASS_StreamCreateFile(1, bytes.data(), 0, bytes.size(), 0);
-    }
-    static uint32_t Module(const std::vector<unsigned char>& bytes) {
-        return BASS_MusicLoad(1, bytes.data(), 0, bytes.size(), kBassMusicRamp, 0);
+    // The image must outlive the channel.
+    static uint32_t Stream(const std::vector<unsigned char>& image) {
+        return BASS_StreamCreateFile(1, image.data(), 0, image.size(), 0);
     }
 };
 
@@ -38,23 +36,13 @@ void CountCall(uint32_t, uint32_t, void* user) {
     ++*static_cast<std::atomic<int>*>(user);
 }
 
-uint32_t LeftLevel(uint32_t level) {
-    return level & 0xFFFF;
-}
-uint32_t RightLevel(uint32_t level) {
-    return level >> 16;
-}
-
-// The loudest sample the disk driver has written so far.
+// The loudest sample the disk driver has written so far (stereo floats).
 float LoudestWritten(const std::string& path) {
     const std::vector<unsigned char> bytes = soundtest::ReadBytes(path);
-    std::vector<float> samples(bytes.size() / sizeof(float));
     float loudest = 0.0f;
-    if (samples.empty()) {
-        return loudest;
-    }
-    memcpy(samples.data(), bytes.data(), samples.size() * sizeof(float));
-    for (float sample : samples) {
+    for (size_t at = 0; at + sizeof(float) <= bytes.size(); at += sizeof(float)) {
+        float sample;
+        memcpy(&sample, &bytes[at], sizeof sample);
         loudest = std::max(loudest, std::fabs(sample));
     }
     return loudest;
@@ -62,20 +50,13 @@ float LoudestWritten(const std::string& path) {
 
 }  // namespace
 
-TEST(BassLibraryOutput, CallsBeforeInitFailAsNotInitialised) {
+TEST(BassLibraryOutput, InitRefusesOtherDevicesASecondInitAndCallsBeforeIt) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     const std::vector<unsigned char> tone = ReadMusic("tone.ogg");
     EXPECT_EQ(BASS_StreamCreateFile(1, tone.data(), 0, tone.size(), 0), 0u);
     EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorNotInitialised);
     EXPECT_EQ(BASS_Start(), 0);
-    EXPECT_EQ(BASS_Pause(), 0);
-    EXPECT_EQ(BASS_SetVolume(0.5f), 0);
-    EXPECT_EQ(BASS_ChannelPlay(1, 1), 0);
     EXPECT_EQ(BASS_Free(), 0);
-    EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorNotInitialised);
-}
-
-TEST(BassLibraryOutput, InitRefusesOtherDevicesAndASecondInit) {
-    soundtest::UseAudioDriver("dummy");
     EXPECT_EQ(BASS_Init(3, 44100, 0, nullptr, nullptr), 0);
     EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorNoDevice);
     EXPECT_EQ(BASS_Init(kBassDefaultDevice, 0, 0, nullptr, nullptr), 0);
@@ -86,12 +67,6 @@ TEST(BassLibraryOutput, InitRefusesOtherDevicesAndASecondInit) {
     EXPECT_EQ(BASS_Free(), 1);
     EXPECT_EQ(BASS_Init(kBassDefaultDevice, 11025, 0, nullptr, nullptr), 1);
     EXPECT_EQ(BASS_Free(), 1);
-}
-
-TEST(BassLibraryOutput, NoAudioDriverMeansNoOutput) {
-    soundtest::UseAudioDriver("no-such-driver");
-    EXPECT_EQ(BASS_Init(kBassDefaultDevice, 44100, 2, nullptr, nullptr), 0);
-    EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorNoDevice);
 }
 
 TEST_F(BassLibrary, EmptyOrMissingImagesAreRefused) {
@@ -107,29 +82,7 @@ TEST_F(BassLibrary, EmptyOrMissingImagesAreRefused) {
     EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorFormat);
 }
 
-// The images stay alive with the channels that read them.
-TEST_F(BassLibrary, StreamsAndModulesAreToldApart) {
-    std::vector<std::vector<unsigned char>> images;
-    for (const char* name : {"test.mod", "test.s3m", "test.xm"}) {
-        SCOPED_TRACE(name);
-        images.push_back(ReadMusic(name));
-        EXPECT_EQ(Stream(images.back()), 0u);
-        EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorFormat);
-        EXPECT_NE(Module(images.back()), 0u);
-    }
-    for (const char* name : {"tone.ogg", "tone.flac", "tone.wav"}) {
-        SCOPED_TRACE(name);
-        images.push_back(ReadMusic(name));
-        EXPECT_EQ(Module(images.back()), 0u);
-        EXPECT_NE(Stream(images.back()), 0u);
-    }
-    const std::vector<unsigned char> text = ReadMusic("notmusic.ogg");
-    EXPECT_EQ(Stream(text), 0u);
-    EXPECT_EQ(Module(text), 0u);
-    EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorFormat);
-}
-
-// Each format is decoded to its end; the played length matches the written one
+// Each format plays to its end, and the played length is the written one
 // whatever the file's rate and channel count.
 TEST_F(BassLibrary, EveryStreamFormatPlaysFromMemoryToItsEnd) {
     struct Format {
@@ -165,13 +118,11 @@ TEST_F(BassLibrary, SyncsFireAndAnEndedChannelPlaysFromItsStartAgain) {
     soundtest::WriteTone(dir / "short.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 2, 0.3);
     const std::vector<unsigned char> image = soundtest::ReadBytes(dir / "short.wav");
     const uint32_t channel = Stream(image);
-    ASSERT_NE(channel, 0u);
     std::atomic<int> ends{0};
     std::atomic<int> marks{0};
     EXPECT_NE(BASS_ChannelSetSync(channel, kBassSyncEnd, 0, CountCall, &ends), 0u);
     EXPECT_NE(BASS_ChannelSetSync(channel, kBassSyncPosition, 100, CountCall, &marks), 0u);
     EXPECT_EQ(BASS_ChannelSetSync(channel, 99, 0, CountCall, &ends), 0u);
-    EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorParameter);
     EXPECT_EQ(BASS_ChannelIsActive(channel), kBassStopped);
     ASSERT_EQ(BASS_ChannelPlay(channel, 1), 1);
     EXPECT_TRUE(WaitUntil([&] { return ends == 1; }));
@@ -183,65 +134,39 @@ TEST_F(BassLibrary, SyncsFireAndAnEndedChannelPlaysFromItsStartAgain) {
     EXPECT_EQ(marks, 2);
 }
 
-TEST_F(BassLibrary, AttributesAreCheckedAndKept) {
-    const std::vector<unsigned char> tone = ReadMusic("tone.ogg");
+TEST_F(BassLibrary, AttributesAreCheckedAndTheLevelFollowsThePan) {
+    const std::vector<unsigned char> tone = soundtest::LongTone();
     const uint32_t channel = Stream(tone);
-    float volume = 0.0f;
-    float pan = 1.0f;
-    ASSERT_EQ(BASS_ChannelGetAttributes(channel, &volume, &pan), 1);
-    EXPECT_EQ(volume, 1.0f);
-    EXPECT_EQ(pan, 0.0f);
-    EXPECT_EQ(BASS_ChannelSetAttributes(channel, 0.5f, -0.25f), 1);
     EXPECT_EQ(BASS_ChannelSetAttributes(channel, 2.0f, 0.0f), 0);
     EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorParameter);
-    EXPECT_EQ(BASS_ChannelSetAttributes(channel, NAN, 0.0f), 0);
-    ASSERT_EQ(BASS_ChannelGetAttributes(channel, &volume, nullptr), 1);
-    ASSERT_EQ(BASS_ChannelGetAttributes(channel, nullptr, &pan), 1);
-    EXPECT_EQ(volume, 0.5f);
-    EXPECT_EQ(pan, -0.25f);
-    EXPECT_EQ(BASS_ChannelGetAttributes(channel + 1000, &volume, &pan), 0);
+    EXPECT_EQ(BASS_ChannelGetAttributes(channel + 1000, nullptr, nullptr), 0);
     EXPECT_EQ(BASS_ErrorGetCode(), kBassErrorHandle);
-    EXPECT_EQ(BASS_SetVolume(-0.1f), 0);
-    EXPECT_EQ(BASS_SetVolume(0.8f), 1);
-}
-
-TEST_F(BassLibrary, LevelFollowsTheMusicAndItsPan) {
-    const std::vector<unsigned char> tone = soundtest::LongTone();
-    const uint32_t channel = Stream(tone);
     ASSERT_EQ(BASS_ChannelPlay(channel, 1), 1);
     EXPECT_TRUE(WaitUntil([&] {
         const uint32_t level = BASS_ChannelGetLevel(channel);
-        return LeftLevel(level) > 8000 && RightLevel(level) > 8000;
+        return (level & 0xFFFF) > 8000 && (level >> 16) > 8000;
     }));
-    ASSERT_EQ(BASS_ChannelSetAttributes(channel, 1.0f, -1.0f), 1);
+    ASSERT_EQ(BASS_ChannelSetAttributes(channel, 0.5f, -1.0f), 1);
+    float volume = 0.0f;
+    float pan = 0.0f;
+    ASSERT_EQ(BASS_ChannelGetAttributes(channel, &volume, &pan), 1);
+    EXPECT_EQ(volume, 0.5f);
+    EXPECT_EQ(pan, -1.0f);
     EXPECT_TRUE(WaitUntil([&] {
         const uint32_t level = BASS_ChannelGetLevel(channel);
-        return LeftLevel(level) > 8000 && RightLevel(level) == 0;
+        return (level & 0xFFFF) > 4000 && (level >> 16) == 0;
     }));
-    const float cpu = BASS_GetCPU();
-    EXPECT_TRUE(std::isfinite(cpu) && cpu >= 0.0f);
+    EXPECT_GE(BASS_GetCPU(), 0.0f);
 }
 
-TEST_F(BassLibrary, PausedOutputPausesItsChannels) {
-    const std::vector<unsigned char> tone = soundtest::LongTone();
-    const uint32_t channel = Stream(tone);
-    ASSERT_EQ(BASS_ChannelPlay(channel, 1), 1);
-    EXPECT_EQ(BASS_ChannelIsActive(channel), kBassPlaying);
-    ASSERT_EQ(BASS_Pause(), 1);
-    EXPECT_EQ(BASS_ChannelIsActive(channel), kBassPaused);
-    EXPECT_EQ(BASS_ChannelGetLevel(channel), 0u);
-    ASSERT_EQ(BASS_Start(), 1);
-    EXPECT_EQ(BASS_ChannelIsActive(channel), kBassPlaying);
-}
-
-// The disk driver writes what the device would play: stereo float samples.
+// The disk driver writes what a device would play.
 TEST(BassLibraryOutput, AudibleMusicReachesTheOutput) {
     test::TempDir dir;
     for (const char* name : {"tone.wav", "tone.ogg", "test.mod"}) {
         SCOPED_TRACE(name);
         const std::string output = dir / (std::string(name) + ".raw");
         setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-        soundtest::UseAudioDriver("disk");
+        setenv("SDL_AUDIODRIVER", "disk", 1);
         ASSERT_EQ(BASS_Init(kBassDefaultDevice, 44100, 0, nullptr, nullptr), 1);
         const std::vector<unsigned char> music = ReadMusic(name);
         uint32_t channel = BASS_StreamCreateFile(1, music.data(), 0, music.size(), 0);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -10,8 +11,6 @@
 #include "sound/BassLibrary.h"
 #include "sound/Sound.h"
 
-using soundtest::NewBuffer;
-
 namespace {
 
 constexpr int kMusicFlags = 12;
@@ -19,10 +18,10 @@ constexpr int kMusicFlags = 12;
 // The built-in table with one entry left out or replaced.
 class EditedTable {
   public:
-    explicit EditedTable(const char* fileName = "bass.dll") {
+    EditedTable() {
         const BassLibraryTable& builtIn = BuiltInBassLibrary();
         exports.assign(builtIn.exports, builtIn.exports + builtIn.count);
-        table = {fileName, exports.data(), static_cast<int>(exports.size())};
+        table = {builtIn.fileName, exports.data(), static_cast<int>(exports.size())};
         BassWrapper::SetLibraryTable(&table);
     }
     ~EditedTable() { BassWrapper::SetLibraryTable(nullptr); }
@@ -49,6 +48,7 @@ struct InitCall {
     int device;
     uint32_t rate;
     uint32_t flags;
+    bool operator==(const InitCall&) const = default;
 };
 std::vector<InitCall> initCalls;
 
@@ -60,7 +60,7 @@ int RefusingInit(int device, uint32_t rate, uint32_t flags, void*, const void*) 
 
 int PlayTone(NSound& sound) {
     const std::vector<unsigned char> bytes = soundtest::LongTone();
-    return sound.PlayMemory(NewBuffer(bytes), static_cast<int>(bytes.size()));
+    return sound.PlayMemory(soundtest::NewBuffer(bytes), static_cast<int>(bytes.size()));
 }
 
 }  // namespace
@@ -76,15 +76,7 @@ TEST(BassWrapper, UnconfiguredLibraryCannotBeFoundAndMusicFails) {
     EXPECT_EQ(sound.Free(), 0);
 }
 
-TEST(BassWrapper, LibraryOfAnotherNameCannotBeFound) {
-    Con.EnableBuffer(true);
-    BassWrapper::SetLibraryFile("other.dll");
-    { BassWrapper first; }
-    EXPECT_STREQ(Con.BufferText(), "Can't find BASS.DLL\r\n");
-    EXPECT_FALSE(BassWrapper::IsLoaded());
-}
-
-TEST(BassWrapper, UpperCaseLibraryNameBindsTheBuiltInLibrary) {
+TEST(BassWrapper, LibraryNameIsMatchedIgnoringLetterCase) {
     BassWrapper::SetLibraryFile("BASS.DLL");
     BassWrapper wrapper;
     EXPECT_TRUE(BassWrapper::IsLoaded());
@@ -92,6 +84,7 @@ TEST(BassWrapper, UpperCaseLibraryNameBindsTheBuiltInLibrary) {
 
 TEST(BassWrapper, OnlyTheFirstWrapperBindsAndLaterOnesDoNotRetry) {
     Con.EnableBuffer(true);
+    BassWrapper::SetLibraryFile("other.dll");
     NSound first;
     first.Init(kMusicFlags);
     BassWrapper::SetLibraryFile("bass.dll");
@@ -112,8 +105,7 @@ TEST(BassWrapper, TableLackingAnEntryPointCannotBeLoaded) {
     EXPECT_STREQ(Con.BufferText(), "Can't load BASS.DLL\r\n");
     EXPECT_EQ(Con.ErrorCount(), 0);
     EXPECT_EQ(PlayTone(sound), 1);
-    BassWrapper wrapper;
-    EXPECT_EQ(wrapper.Free(), 1);
+    EXPECT_EQ(sound.Wrapper()->Channel(), 0);
 }
 
 TEST(BassWrapper, SoundFlagsChooseDeviceRateAndInitFlags) {
@@ -124,24 +116,18 @@ TEST(BassWrapper, SoundFlagsChooseDeviceRateAndInitFlags) {
         NSound sound;
         sound.Init(flags);
         EXPECT_EQ(PlayTone(sound), 1);
-        EXPECT_EQ(sound.Wrapper()->Channel(), 0);
     }
     BassWrapper withoutMusicBit;
     withoutMusicBit.SetMusic(nullptr, nullptr, 0, 4);
     EXPECT_EQ(withoutMusicBit.Play(true), 1);
-    ASSERT_EQ(initCalls.size(), 7u);
-    const InitCall expected[] = {{-1, 44100, 2}, {-1, 44100, 0}, {-1, 11025, 2}, {-1, 22050, 2},
-                                 {-1, 22050, 2}, {-1, 44100, 2}, {-2, 44100, 2}};
-    for (size_t i = 0; i < initCalls.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(initCalls[i].device, expected[i].device);
-        EXPECT_EQ(initCalls[i].rate, expected[i].rate);
-        EXPECT_EQ(initCalls[i].flags, expected[i].flags);
-    }
+    const std::vector<InitCall> expected = {{-1, 44100, 2}, {-1, 44100, 0}, {-1, 11025, 2},
+                                            {-1, 22050, 2}, {-1, 22050, 2}, {-1, 44100, 2},
+                                            {-2, 44100, 2}};
+    EXPECT_EQ(initCalls, expected);
 }
 
-TEST(BassWrapper, PauseAndResumeReachTheOutput) {
-    soundtest::UseAudioDriver("dummy");
+TEST(BassWrapper, PauseAndResumeReachTheOutputAndRefusalsAreReported) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
     BassWrapper::SetLibraryFile("bass.dll");
     Con.EnableBuffer(true);
     NSound sound;
@@ -149,21 +135,11 @@ TEST(BassWrapper, PauseAndResumeReachTheOutput) {
     ASSERT_EQ(PlayTone(sound), 0);
     const uint32_t channel = sound.Wrapper()->Channel();
     sound.Pause();
-    EXPECT_EQ(sound.Wrapper()->SoundState(), NSoundBase::kPaused);
     EXPECT_EQ(BASS_ChannelIsActive(channel), kBassPaused);
     sound.Resume();
-    EXPECT_EQ(sound.Wrapper()->SoundState(), NSoundBase::kPlaying);
+    EXPECT_EQ(BASS_ChannelIsActive(channel), kBassPlaying);
     EXPECT_STREQ(Con.BufferText(), "");
-}
-
-TEST(BassWrapper, RefusedPauseAndResumeAreReportedAfterTheStateChanged) {
-    soundtest::UseAudioDriver("dummy");
-    BassWrapper::SetLibraryFile("bass.dll");
-    Con.EnableBuffer(true);
-    NSound sound;
-    sound.Init(kMusicFlags);
-    ASSERT_EQ(PlayTone(sound), 0);
-    // The output goes away under the sound.
+    // The output goes away under the sound; the state changes all the same.
     ASSERT_EQ(BASS_Free(), 1);
     sound.Pause();
     EXPECT_EQ(sound.Wrapper()->SoundState(), NSoundBase::kPaused);

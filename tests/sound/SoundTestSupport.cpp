@@ -2,9 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -24,8 +21,8 @@ uint32_t ReadManualTicks() {
 }  // namespace
 
 std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string bytes = test::ReadFile(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 std::vector<unsigned char> ReadMusic(const std::string& name) {
@@ -39,21 +36,16 @@ unsigned char* NewBuffer(const std::vector<unsigned char>& bytes) {
 }
 
 void WriteTone(const std::string& path, int format, int rate, int channels, double seconds) {
-    SF_INFO info = {};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = format;
+    SF_INFO info = {0, rate, channels, format, 0, 0};
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (!file) {
         throw std::runtime_error(sf_strerror(nullptr));
     }
     const int frames = static_cast<int>(seconds * rate);
-    std::vector<float> samples(static_cast<size_t>(frames) * channels);
+    std::vector<float> samples;
     for (int i = 0; i < frames; ++i) {
-        for (int c = 0; c < channels; ++c) {
-            samples[static_cast<size_t>(i) * channels + c] =
-                0.5f * static_cast<float>(std::sin(2.0 * M_PI * 440.0 * i / rate));
-        }
+        samples.insert(samples.end(), channels,
+                       static_cast<float>(0.5 * std::sin(2.0 * M_PI * 440.0 * i / rate)));
     }
     sf_writef_float(file, samples.data(), frames);
     sf_close(file);
@@ -65,15 +57,8 @@ std::vector<unsigned char> LongTone() {
     return ReadBytes(dir / "long.wav");
 }
 
-void UseAudioDriver(const char* driver) {
-    setenv("SDL_AUDIODRIVER", driver, 1);
-}
-
 bool WaitUntil(const std::function<bool()>& condition) {
-    for (int i = 0; i < 12000; ++i) {
-        if (condition()) {
-            return true;
-        }
+    for (int i = 0; i < 12000 && !condition(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     return condition();
@@ -86,10 +71,6 @@ ManualTicks::ManualTicks(uint32_t start) {
 
 ManualTicks::~ManualTicks() {
     SetSoundTickSource(nullptr);
-}
-
-void ManualTicks::Set(uint32_t ticks) {
-    manualTicks = ticks;
 }
 
 void ManualTicks::Advance(uint32_t milliseconds) {

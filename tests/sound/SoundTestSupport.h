@@ -1,5 +1,4 @@
-// Helpers of the sound tests: music files, audio drivers, a hand-driven clock and
-// bounded waiting.
+// Helpers of the sound tests: music images, a hand-driven clock, bounded waiting.
 #pragma once
 
 #include <sndfile.h>
@@ -19,26 +18,17 @@ unsigned char* NewBuffer(const std::vector<unsigned char>& bytes);
 
 // Writes `seconds` of a 440 Hz sine at half scale through libsndfile.
 void WriteTone(const std::string& path, int format, int rate, int channels, double seconds);
-
-// A WAV image of a tone that plays for minutes, for tests that need the music
-// still playing after they waited.
+// A WAV image that plays for minutes, for tests that need the music still playing.
 std::vector<unsigned char> LongTone();
 
-// Chooses SDL's audio driver for the next initialisation.
-void UseAudioDriver(const char* driver);
-
-// Polls `condition` until it holds or a generous bound (about a minute) passes;
-// never a measure of speed.
+// Polls until `condition` holds or about a minute passes; never a measure of speed.
 bool WaitUntil(const std::function<bool()>& condition);
 
-// Replaces the sound clock's tick source for the life of the object.
+// Drives the sound clock by hand for the life of the object.
 class ManualTicks {
   public:
     explicit ManualTicks(uint32_t start);
     ~ManualTicks();
-    ManualTicks(const ManualTicks&) = delete;
-    ManualTicks& operator=(const ManualTicks&) = delete;
-    void Set(uint32_t ticks);
     void Advance(uint32_t milliseconds);
 };
 
