@@ -1,0 +1,35 @@
+// Helpers of the sound tests: music images, a hand-driven clock, bounded waiting.
+#pragma once
+
+#include <sndfile.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace soundtest {
+
+std::vector<unsigned char> ReadBytes(const std::string& path);
+// A file of the shared music test data.
+std::vector<unsigned char> ReadMusic(const std::string& name);
+// A copy in a new[] buffer, as DefaultInput.Load hands music to the sound.
+unsigned char* NewBuffer(const std::vector<unsigned char>& bytes);
+
+// Writes `seconds` of a 440 Hz sine at half scale through libsndfile.
+void WriteTone(const std::string& path, int format, int rate, int channels, double seconds);
+// A WAV image that plays for minutes, for tests that need the music still playing.
+std::vector<unsigned char> LongTone();
+
+// Polls until `condition` holds or about a minute passes; never a measure of speed.
+bool WaitUntil(const std::function<bool()>& condition);
+
+// Drives the sound clock by hand for the life of the object.
+class ManualTicks {
+  public:
+    explicit ManualTicks(uint32_t start);
+    ~ManualTicks();
+    void Advance(uint32_t milliseconds);
+};
+
+}  // namespace soundtest
