@@ -6,6 +6,7 @@
 #include "app/Con.h"
 #include "object/DocNode.h"
 #include "object/NimbusDocument.h"
+#include "object/ObjectList.h"
 #include "object/Registry.h"
 #include "values/KeyReader.h"
 #include "values/ValueReader.h"
@@ -358,10 +359,14 @@ NimbusDocument::Outcome NimbusDocument::CompileTopLevel(DocNode* node, int cls) 
 }
 
 // From the element's text where a value reader reads it, else a default object.
+// Objects read from text join the list of created objects too: like every compiled
+// object they live until the process ends, and the list keeps them reachable.
 NClass* NimbusDocument::MakeObject(DocNode* node, int cls) {
-    NClass* object = nullptr;
     if (!IsBlank(node->value)) {
-        object = ReadBasicValue(node->className, node->value);
+        if (NClass* object = ReadBasicValue(node->className, node->value)) {
+            ObjectList.Add(object, cls);
+            return object;
+        }
     }
-    return object ? object : CreateObject(cls);
+    return CreateObject(cls);
 }
