@@ -1,6 +1,7 @@
 #include "image/TGAFile.h"
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "app/Con.h"
@@ -125,7 +126,11 @@ int NTGAFile::ReadColourMapped() {
         allGrey = bgr[0] == bgr[1] && bgr[1] == bgr[2];
     }
     const int bytesPerPixel = allGrey ? 1 : 3;
-    unsigned char* pixels = new unsigned char[count * bytesPerPixel];
+    unsigned char* pixels = new (std::nothrow) unsigned char[count * bytesPerPixel];
+    if (!pixels) {
+        Con.Error("NTGAFile: out of memory for %dx%d pixels", bitmap->Width, bitmap->Height);
+        return 1;
+    }
     for (int i = 0; i < count; ++i) {
         const unsigned char* bgr = &map[(indices.Pixels[i] - first) * 3];
         for (int channel = 0; channel < bytesPerPixel; ++channel) {
