@@ -1,0 +1,30 @@
+#include "image/BitmapFile.h"
+
+#include "app/Con.h"
+#include "io/Data.h"
+
+int ReadExactly(NData& stream, void* target, int count) {
+    if (count <= 0) {
+        return count == 0 ? 0 : 1;
+    }
+    unsigned char* bytes = static_cast<unsigned char*>(target);
+    if (count > 1) {
+        if (const int result = stream.Read(bytes, count - 1)) {
+            return result;
+        }
+    }
+    return stream.Read(bytes + count - 1, 1);
+}
+
+int SkipBytes(NData& stream, int count) {
+    return count > 0 ? stream.Skip(count) : 0;
+}
+
+bool ImageSizeAllowed(const char* source, int width, int height) {
+    if (width >= 1 && width <= kMaxImageSide && height >= 1 && height <= kMaxImageSide) {
+        return true;
+    }
+    Con.Error("%s: image size %dx%d is out of range (1 to %d pixels a side)", source, width, height,
+              kMaxImageSide);
+    return false;
+}

@@ -1,0 +1,35 @@
+// The abstract image codec: moves pixels between a bitmap and a file on a stream.
+#pragma once
+
+class NBitmap;
+class NData;
+
+// Largest width or height taken from a file: a 16384 x 16384 four-byte block (1 GiB)
+// is the most a production can sensibly hold, and its size still fits an int.
+constexpr int kMaxImageSide = 16384;
+
+class NBitmapFile {
+  public:
+    NBitmapFile(NBitmap* bitmap, NData* stream) : bitmap(bitmap), stream(stream) {}
+    NBitmapFile(const NBitmapFile&) = delete;
+    NBitmapFile& operator=(const NBitmapFile&) = delete;
+    virtual ~NBitmapFile() = default;
+
+    // Fills the bitmap from the stream, which is positioned at the start of the file.
+    virtual int Read() = 0;
+    // Converts the bitmap to the layout the file stores, then writes it.
+    virtual int Write() = 0;
+
+  protected:
+    NBitmap* bitmap;
+    NData* stream;
+};
+
+// Reads exactly `count` bytes; 0 on success. Back-ends differ on short reads (the
+// archive reports success for any byte delivered), so the last byte is read on its
+// own: it is missing exactly when the file ends early.
+int ReadExactly(NData& stream, void* target, int count);
+// Skips `count` bytes; nothing to do is success.
+int SkipBytes(NData& stream, int count);
+// Logs an error naming `source` and returns false unless both sides are 1..kMaxImageSide.
+bool ImageSizeAllowed(const char* source, int width, int height);
