@@ -118,7 +118,7 @@ NTexture* ReadTextureValue(const char* text) {
         return nullptr;
     }
     auto* bitmap = new NBitmap;
-    bitmap->Filename = strdup(text);
+    bitmap->SetName(text);
     auto* texture = new NTexture;
     texture->Bitmap = bitmap;
     return texture;

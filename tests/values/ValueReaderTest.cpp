@@ -75,7 +75,7 @@ TEST(ValueReader, TextureGetsABitmapHoldingItsOwnCopyOfTheName) {
     std::unique_ptr<NBitmap> bitmap(texture->Bitmap);
     ASSERT_NE(bitmap, nullptr);
     name[0] = 'X';
-    EXPECT_STREQ(bitmap->Filename, "images/sky.jpg");
+    EXPECT_STREQ(bitmap->Name, "images/sky.jpg");
     EXPECT_EQ(ReadTextureValue(""), nullptr);
 }
 
