@@ -15,6 +15,11 @@ const char kWindowTitle[] = "Nimbus";
 // The one surface window of the process, whoever opened it.
 SDL_Window* surfaceWindow = nullptr;
 
+// Video stays up from the first Open to the end of the process: the desktop side
+// effects are undone through it when the surface is destroyed, after Close, and
+// stopping it would unload the OpenGL driver with memory still in its hands.
+bool videoRunning = false;
+
 }  // namespace
 
 NSurface::~NSurface() {
@@ -54,15 +59,15 @@ void NSurface::Open() {
 }
 
 bool NSurface::StartVideo() {
-    if (videoStarted) {
+    if (videoRunning) {
         return true;
     }
     // SDL switches the screen saver off at start-up unless allowed to keep it; it must
     // stay as the desktop has it so that the real state can be read and restored.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-    return videoStarted;
+    videoRunning = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    return videoRunning;
 }
 
 // A desktop-sized full-screen window: the desktop's mode is never changed, so a crash
@@ -129,13 +134,6 @@ void NSurface::Close() {
             surfaceWindow = nullptr;
         }
         window = nullptr;
-        // SDL forgets the cursor and screen-saver state when video stops, so the side
-        // effects are undone while it still runs.
-        properties.SetState(WinProp::kAll, false);
-    }
-    if (videoStarted) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        videoStarted = false;
     }
 }
 

@@ -22,7 +22,8 @@ class NSurface {
     virtual void Deselect();
     virtual void BeginFrame() = 0;
     virtual void EndFrame() = 0;
-    // Releases the window and undoes the desktop side effects; safe to repeat.
+    // Releases the window; safe to repeat. The cursor and the screen saver are
+    // restored when the surface is destroyed.
     virtual void Close();
 
     // Handles every pending event; true while no quit has been requested.
@@ -49,12 +50,11 @@ class NSurface {
     virtual Uint32 PrepareWindow() { return 0; }
 
   private:
-    bool StartVideo();
+    static bool StartVideo();
     void OpenFullScreen(Uint32 flags);
     void OpenWindowed(Uint32 flags);
     bool DisplayOffersMode() const;
 
-    bool videoStarted = false;
     SDL_Window* window = nullptr;
     bool fullScreen = false;
     bool cornerWindow = false;

@@ -52,8 +52,9 @@ class ScopedEnv {
     std::optional<std::string> previous;
 };
 
-// The test's own hold on SDL video, so that cursor and screen-saver state can still be
-// read after a surface has closed. The screen saver is left as the desktop has it.
+// The test's own hold on SDL video, so that cursor and screen-saver state can be set
+// before a surface opens and read after it is gone. The screen saver is left as the
+// desktop has it.
 class VideoReference {
   public:
     VideoReference() {

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "DisplayTestSupport.h"
@@ -66,16 +67,16 @@ class Surface : public testing::Test {
 TEST_F(Surface, FullScreenOpensADesktopWindowWithAContextAtTheLogicalSize) {
     SKIP_WITHOUT_DISPLAY();
     test::VideoReference video;
-    NOpenGLSurface surface;
-    surface.SetFullScreen(true);
-    surface.Open();
-    ASSERT_TRUE(surface.HasRenderingContext()) << LogText();
+    auto surface = std::make_unique<NOpenGLSurface>();
+    surface->SetFullScreen(true);
+    surface->Open();
+    ASSERT_TRUE(surface->HasRenderingContext()) << LogText();
     EXPECT_EQ(LogText(), "");
     EXPECT_EQ(Con.ErrorCount(), 0);
-    EXPECT_STREQ(SDL_GetWindowTitle(surface.Window()), "Nimbus");
-    EXPECT_TRUE(SDL_GetWindowFlags(surface.Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
-    EXPECT_EQ(surface.Width(), 640);
-    EXPECT_EQ(surface.Height(), 480);
+    EXPECT_STREQ(SDL_GetWindowTitle(surface->Window()), "Nimbus");
+    EXPECT_TRUE(SDL_GetWindowFlags(surface->Window()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
+    EXPECT_EQ(surface->Width(), 640);
+    EXPECT_EQ(surface->Height(), 480);
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
     EXPECT_FALSE(SDL_IsScreenSaverEnabled());
     int doubleBuffer = 0;
@@ -85,9 +86,14 @@ TEST_F(Surface, FullScreenOpensADesktopWindowWithAContextAtTheLogicalSize) {
     EXPECT_EQ(doubleBuffer, 1);
     EXPECT_GE(depth, 16);
 
-    surface.Close();
-    EXPECT_EQ(surface.Window(), nullptr);
-    EXPECT_FALSE(surface.HasRenderingContext());
+    surface->Close();
+    EXPECT_EQ(surface->Window(), nullptr);
+    EXPECT_FALSE(surface->HasRenderingContext());
+    surface->Close();  // closing again changes nothing
+
+    // Destroyed through its base, as its owner does.
+    std::unique_ptr<NSurface> owner = std::move(surface);
+    owner.reset();
     EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_ENABLE);
     EXPECT_TRUE(SDL_IsScreenSaverEnabled());
 }
