@@ -1,4 +1,4 @@
-// Three 32-bit floats: a point, a direction or a colour-free vector of the scene.
+// Three 32-bit floats: a point or a direction.
 #pragma once
 
 struct Vector3 {

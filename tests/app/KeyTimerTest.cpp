@@ -4,14 +4,6 @@
 
 #include "app/Ticks.h"
 
-namespace {
-
-uint32_t FixedTicks() {
-    return 4242;
-}
-
-}  // namespace
-
 TEST(KeyTimer, ExistsOnlyOnceCreatedAndStaysTheSame) {
     EXPECT_EQ(TheKeyTimer(), nullptr);
     KeyTimer& created = CreateKeyTimer();
@@ -19,52 +11,24 @@ TEST(KeyTimer, ExistsOnlyOnceCreatedAndStaysTheSame) {
     EXPECT_EQ(&CreateKeyTimer(), &created);
 }
 
-TEST(KeyTimer, KeyIsDownFromPressUntilRelease) {
-    KeyTimer keys;
-    EXPECT_FALSE(keys.IsKeyDown(32));
-    keys.KeyDown(32);
-    EXPECT_TRUE(keys.IsKeyDown(32));
-    EXPECT_FALSE(keys.IsKeyDown(27));
-    keys.KeyUp(32);
-    EXPECT_FALSE(keys.IsKeyDown(32));
-}
-
-TEST(KeyTimer, KeyRepeatsNeedOnlyOneRelease) {
+TEST(KeyTimer, AKeyIsDownFromItsFirstPressUntilItsRelease) {
     KeyTimer keys;
     keys.KeyDown('T');
-    keys.KeyDown('T');
-    keys.KeyDown('T');
+    keys.KeyDown('T');  // key repeat
+    EXPECT_TRUE(keys.IsKeyDown('T'));
     keys.KeyUp('T');
     EXPECT_FALSE(keys.IsKeyDown('T'));
-    keys.KeyUp('T');
-    EXPECT_FALSE(keys.IsKeyDown('T'));
-}
-
-TEST(KeyTimer, CodesOutsideTheTableAreIgnored) {
-    KeyTimer keys;
-    for (int code : {-1, 256, 100000}) {
-        keys.KeyDown(code);
-        EXPECT_FALSE(keys.IsKeyDown(code)) << code;
-        keys.KeyUp(code);
+    for (int outside : {-1, 256}) {
+        keys.KeyDown(outside);
+        EXPECT_FALSE(keys.IsKeyDown(outside));
     }
-    keys.KeyDown(255);
-    EXPECT_TRUE(keys.IsKeyDown(255));
 }
 
-TEST(KeyTimer, AKeyPressedAtAnyTickCountCountsAsDown) {
-    // Tick counts wrap; none of them may read as "up".
+TEST(KeyTimer, APressAtAnyTickCountCountsAsDown) {
     SetTickSource([] { return 0xFFFFFFFFu; });
     KeyTimer keys;
     keys.KeyDown('B');
     EXPECT_TRUE(keys.IsKeyDown('B'));
     SetTickSource(nullptr);
-}
-
-TEST(Ticks, TheTickSourceCanBeReplacedAndRestored) {
-    SetTickSource(FixedTicks);
-    EXPECT_EQ(GetTickCount(), 4242u);
-    SetTickSource(nullptr);
-    const uint32_t first = GetTickCount();
-    EXPECT_NE(first, 4242u);
-    EXPECT_GE(GetTickCount(), first);
+    EXPECT_NE(GetTickCount(), 0xFFFFFFFFu);
 }
