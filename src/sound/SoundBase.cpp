@@ -1,6 +1,6 @@
 #include "sound/SoundBase.h"
 
-#include "sound/SoundTicks.h"
+#include "app/Ticks.h"
 
 int NSoundBase::Init(int) {
     state = kInitialised;
@@ -32,7 +32,7 @@ int NSoundBase::Position() {
     if (!clockStarted) {
         StartClock();
     }
-    lastPosition = static_cast<int>(SoundTicks() - startTick);
+    lastPosition = static_cast<int>(GetTickCount() - startTick);
     return lastPosition;
 }
 
@@ -42,6 +42,6 @@ int NSoundBase::Free() {
 }
 
 void NSoundBase::StartClock() {
-    startTick = SoundTicks();
+    startTick = GetTickCount();
     clockStarted = true;
 }

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "sound/SoundTicks.h"
+#include "app/Ticks.h"
 
 namespace soundtest {
 
@@ -66,11 +66,11 @@ bool WaitUntil(const std::function<bool()>& condition) {
 
 ManualTicks::ManualTicks(uint32_t start) {
     manualTicks = start;
-    SetSoundTickSource(ReadManualTicks);
+    SetTickSource(ReadManualTicks);
 }
 
 ManualTicks::~ManualTicks() {
-    SetSoundTickSource(nullptr);
+    SetTickSource(nullptr);
 }
 
 void ManualTicks::Advance(uint32_t milliseconds) {

@@ -1,4 +1,4 @@
-#include "sound/SoundTicks.h"
+#include "app/Ticks.h"
 
 #include <SDL.h>
 
@@ -12,10 +12,10 @@ TickSource tickSource = SystemTicks;
 
 }  // namespace
 
-uint32_t SoundTicks() {
+uint32_t GetTickCount() {
     return tickSource();
 }
 
-void SetSoundTickSource(TickSource source) {
+void SetTickSource(TickSource source) {
     tickSource = source ? source : SystemTicks;
 }

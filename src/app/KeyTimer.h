@@ -1,0 +1,29 @@
+// The key timer: which keys are down and since when. The surface's window procedure
+// feeds it every key press and release as a Windows virtual-key number (Escape 27,
+// space 32, letters 65 to 90), the numbers its users compare against.
+#pragma once
+
+#include <cstdint>
+
+class KeyTimer {
+  public:
+    static constexpr int kKeyCount = 256;
+
+    KeyTimer();
+
+    // Records the press of `code`; key repeats of a key already down change nothing.
+    void KeyDown(int code);
+    void KeyUp(int code);
+    bool IsKeyDown(int code) const;
+
+  private:
+    // Tick count at which each key went down, -1 while it is up. Wider than the tick
+    // count, so no real tick count can be mistaken for "up".
+    int64_t downTicks[kKeyCount];
+};
+
+// The process-wide key timer: null until the first surface opens, from then on the
+// same timer for the rest of the process.
+KeyTimer* TheKeyTimer();
+// Creates the process-wide key timer unless it exists.
+KeyTimer& CreateKeyTimer();

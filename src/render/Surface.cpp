@@ -1,0 +1,183 @@
+#include "render/Surface.h"
+
+#include "app/Con.h"
+#include "app/KeyTimer.h"
+#include "render/SurfaceLayout.h"
+#include "render/VirtualKey.h"
+
+NSurface* CurrentSurface = nullptr;
+bool QuitRequested = false;
+
+namespace {
+
+const char kWindowTitle[] = "Nimbus";
+
+// The one surface window of the process, whoever opened it.
+SDL_Window* surfaceWindow = nullptr;
+
+// Video stays up from the first Open to the end of the process: the desktop side
+// effects are undone through it when the surface is destroyed, after Close, and
+// stopping it would unload the OpenGL driver with memory still in its hands.
+bool videoRunning = false;
+
+}  // namespace
+
+NSurface::~NSurface() {
+    if (CurrentSurface == this) {
+        CurrentSurface = nullptr;
+    }
+    NSurface::Close();
+}
+
+void NSurface::SetMode(int modeWidth, int modeHeight, int modeBitsPerPixel) {
+    width = modeWidth;
+    height = modeHeight;
+    bitsPerPixel = modeBitsPerPixel;
+}
+
+void NSurface::Open() {
+    if (surfaceWindow) {
+        Con.Error("There can be only one surface window at a time.");
+        return;
+    }
+    if (!StartVideo()) {
+        Con.Error("Unable to register window class.");
+        Con.PrintLine("NSurface: %s", SDL_GetError());
+        return;
+    }
+    CreateKeyTimer();
+    const Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP | PrepareWindow();
+    if (fullScreen) {
+        OpenFullScreen(flags);
+    } else {
+        OpenWindowed(flags);
+    }
+    if (window) {
+        surfaceWindow = window;
+        properties.SetState(WinProp::kScreenSaver, true);
+    }
+}
+
+bool NSurface::StartVideo() {
+    if (videoRunning) {
+        return true;
+    }
+    // SDL switches the screen saver off at start-up unless allowed to keep it; it must
+    // stay as the desktop has it so that the real state can be read and restored.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    videoRunning = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    return videoRunning;
+}
+
+// A desktop-sized full-screen window: the desktop's mode is never changed, so a crash
+// cannot leave the desktop at the player's resolution. The picture keeps its logical
+// size and is letterboxed by the rendering surface.
+void NSurface::OpenFullScreen(Uint32 flags) {
+    window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED_DISPLAY(0),
+                              SDL_WINDOWPOS_UNDEFINED_DISPLAY(0), width, height,
+                              flags | SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (!window) {
+        Con.Error("Unable to create window.");
+        Con.PrintLine("NSurface: %s", SDL_GetError());
+        return;
+    }
+    if (!DisplayOffersMode()) {
+        // Reported, but play goes on in the desktop's own mode.
+        Con.Error("Chosen display mode (%dx%d, %dbpp) is unsupported on this system.", width,
+                  height, bitsPerPixel);
+    }
+    properties.SetState(WinProp::kCursor, true);
+}
+
+bool NSurface::DisplayOffersMode() const {
+    SDL_DisplayMode desktop;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) {
+        return false;
+    }
+    return desktop.w >= width && desktop.h >= height &&
+           static_cast<int>(SDL_BYTESPERPIXEL(desktop.format)) * 8 == bitsPerPixel;
+}
+
+void NSurface::OpenWindowed(Uint32 flags) {
+    SDL_Rect screen = {0, 0, 0, 0};
+    SDL_GetDisplayBounds(0, &screen);
+    PixelRect client;
+    if (cornerWindow) {
+        width = kCornerWindowWidth;
+        height = kCornerWindowHeight;
+        client = CornerClientRect(screen.w, screen.h);
+    } else {
+        client = CentredClientRect(screen.w, screen.h, width, height);
+    }
+    // SDL places the client area, so the rectangle needs no frame added.
+    window = SDL_CreateWindow(kWindowTitle, screen.x + client.x, screen.y + client.y, client.width,
+                              client.height, flags);
+    if (!window) {
+        Con.Error("Unable to create window.");
+        Con.PrintLine("NSurface: %s", SDL_GetError());
+    }
+}
+
+void NSurface::Select() {
+    CurrentSurface = this;
+}
+
+void NSurface::Deselect() {
+    CurrentSurface = nullptr;
+}
+
+void NSurface::Close() {
+    if (window) {
+        SDL_DestroyWindow(window);
+        if (surfaceWindow == window) {
+            surfaceWindow = nullptr;
+        }
+        window = nullptr;
+    }
+}
+
+bool NSurface::PumpMessages() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT) {
+            QuitRequested = true;
+        } else {
+            WindowProc(event);
+        }
+    }
+    return !QuitRequested;
+}
+
+void NSurface::WindowProc(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN: {
+            const int code = VirtualKeyFromSdl(event.key.keysym.sym);
+            if (code < 0) {
+                return;
+            }
+            if (KeyTimer* keys = TheKeyTimer()) {
+                keys->KeyDown(code);
+            }
+            if (code == kVirtualKeyEscape) {
+                QuitRequested = true;
+            }
+            return;
+        }
+        case SDL_KEYUP: {
+            const int code = VirtualKeyFromSdl(event.key.keysym.sym);
+            KeyTimer* keys = TheKeyTimer();
+            if (code >= 0 && keys) {
+                keys->KeyUp(code);
+            }
+            return;
+        }
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                QuitRequested = true;
+            }
+            return;
+        default:
+            return;
+    }
+}
