@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libgl-dev libglu1-mesa-dev zlib1g-dev libminizip-dev
   libjpeg62-turbo-dev libpng-dev libsndfile1-dev libopenmpt-dev
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
-  xvfb xauth libgl1-mesa-dri mesa-utils zip
+  xvfb xauth libgl1-mesa-dri mesa-utils
 )
 
 missing=()
