@@ -7,9 +7,12 @@
 
 #include "app/AppPath.h"
 #include "app/Con.h"
+#include "app/Demo.h"
+#include "app/DemoPlayer.h"
 #include "io/Data.h"
 #include "object/ClassTable.h"
 #include "object/NimbusDocument.h"
+#include "render/OpenGLSurface.h"
 
 namespace {
 
@@ -37,25 +40,25 @@ int ArgumentsLength(int argc, char** argv) {
     return length;
 }
 
-void RunApplication() {
+NDemo* LoadDemo() {
     const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
     dataFileName = new (std::nothrow) char[size];
     documentName = new (std::nothrow) char[size];
     if (!dataFileName || !documentName) {
         Con.Error("Memory allocating error.");
-        return;
+        return nullptr;
     }
     snprintf(dataFileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
     snprintf(documentName, size, "%s.xml", GetAppName());
 
     if (const int code = DefaultInput.Mount(kDirectoryMode, "")) {
         Con.PrintLine("failed to open default input (error code %d)", code);
-        return;
+        return nullptr;
     }
     DefaultInput.SetAsDefault(false);
     if (!MountDataStore()) {
         Con.PrintLine("data directory or data file is missing");
-        return;
+        return nullptr;
     }
     DefaultInput.SetAsDefault(false);
     if (const int code = DefaultOutput.Mount(kDirectoryMode, "")) {
@@ -66,20 +69,36 @@ void RunApplication() {
     Document.Load(documentName);
     if (Con.ErrorCount() != 0) {
         Con.PrintLine("failed to load the document <%s>", documentName);
-        return;
+        return nullptr;
     }
     if (!Document.Root().firstChild) {
         Con.PrintLine("empty document");
-        return;
+        return nullptr;
     }
     NClass* demo = Document.CompileAndFind("Demo");
     if (Con.ErrorCount() != 0) {
         Con.PrintLine("failed to compile document");
-        return;
+        return nullptr;
     }
     if (!demo) {
         Con.PrintLine("can not play document, class \"Demo\" is not found");
+        return nullptr;
+    }
+    return static_cast<NDemo*>(demo);
+}
+
+void RunApplication() {
+    NDemo* demo = LoadDemo();
+    if (!demo) {
         return;
+    }
+    {
+        DemoPlayer player;
+        player.surface = new NOpenGLSurface;
+        player.surface->SetFullScreen(true);
+        player.demo = demo;
+        demo->musicSwitch = true;
+        player.Run();
     }
     Document.Destroy();
 }

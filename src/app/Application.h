@@ -6,6 +6,13 @@
 // (1 when anything counted was logged).
 int PlayerMain(int argc, char** argv);
 
+class NDemo;
+
+// Mounts the data store, loads and compiles the document and returns its first
+// Demo, or null after logging why there is none to play. The document keeps the
+// demo's objects; the caller plays the demo and then tears the document down.
+NDemo* LoadDemo();
+
 // Mounts the data store, then loads, compiles and plays the document. Its outcome
 // is told only by the log and its error count.
 void RunApplication();

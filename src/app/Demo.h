@@ -1,18 +1,56 @@
+// The demo timeline: the parts in list order, the music and its clock, the loading
+// image, and the quad vertex pool the parts' scenes share.
 #pragma once
 
 #include "app/Part.h"
 #include "object/Class.h"
 #include "object/MemberTable.h"
 
+class FrameClock;
+class NSound;
 class NStillImage;
 class NString;
+class Nx;
 
 class NDemo : public NClass {
   public:
+    NDemo() = default;
+    // Stops and releases the music and deletes the vertex pool; the parts belong to
+    // the document.
+    ~NDemo() override;
     NClass* Create() override { return new NDemo; }
     static void Members(MemberTable<NDemo>& m);
 
+    // Creates the sound and the vertex pool, initialises every part, then starts the
+    // music, so the clock starts once everything is prepared.
+    void Init() override;
+    // One frame: reads the clock, finds the current part, sets CurrentTime and
+    // PartFade and updates the part. Sets `finished` once the clock is past the
+    // last part.
+    void Update() override;
+
+    // Replaces the music clock as the source of the timeline's time (null restores
+    // it); the capture tool steps frames with it.
+    void SetClock(FrameClock* clock) { frameClock = clock; }
+
     NStillImage* LoadingImage = nullptr;
+    // The list root; the parts run in the reverse of their document order.
     NPart PartList;
+    NSound* sound = nullptr;
     NString* SoundFile = nullptr;
+    bool finished = false;
+    bool musicSwitch = true;
+    Nx* vertexPool = nullptr;
+
+  private:
+    int SoundFlags() const;
+    void StartMusic();
+    // The part current at time `t`, or null; `partStart` gets the end time of the
+    // part before it.
+    NPart* PartAt(float t, float* partStart);
+    static float FadeFactor(const NPart& part, float partLength);
+
+    FrameClock* frameClock = nullptr;
+    // The time of the last frame drawn with the clock running: space held keeps it.
+    float heldTime = 0;
 };

@@ -1,10 +1,15 @@
 #include "app/KeyTimer.h"
 
+#include "app/Con.h"
+#include "app/CurrentSound.h"
 #include "app/Ticks.h"
 
 namespace {
 
 constexpr int64_t kUp = -1;
+// A and Z never mark: the marks are the letters B to Y.
+constexpr int kFirstMarkKey = 'B';
+constexpr int kLastMarkKey = 'Y';
 
 bool IsKeyCode(int code) {
     return code >= 0 && code < KeyTimer::kKeyCount;
@@ -26,6 +31,9 @@ void KeyTimer::KeyDown(int code) {
         return;
     }
     downTicks[code] = GetTickCount();
+    if (markCount < kKeyCount && code >= kFirstMarkKey && code <= kLastMarkKey) {
+        marks[markCount++] = {code, MusicSeconds()};
+    }
 }
 
 void KeyTimer::KeyUp(int code) {
@@ -37,6 +45,13 @@ void KeyTimer::KeyUp(int code) {
 
 bool KeyTimer::IsKeyDown(int code) const {
     return IsKeyCode(code) && downTicks[code] != kUp;
+}
+
+void KeyTimer::FlushMarks() {
+    for (int i = 0; i < markCount; ++i) {
+        Con.PrintLine("Timer: [%c] %8.3f", marks[i].code, marks[i].seconds);
+    }
+    markCount = 0;
 }
 
 KeyTimer* TheKeyTimer() {

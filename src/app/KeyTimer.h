@@ -1,6 +1,7 @@
-// The key timer: which keys are down and since when. The surface's window procedure
-// feeds it every key press and release as a Windows virtual-key number (Escape 27,
-// space 32, letters 65 to 90), the numbers its users compare against.
+// The key timer: which keys are down and since when, and the authoring marks. The
+// surface's window procedure feeds it every key press and release as a Windows
+// virtual-key number (Escape 27, space 32, letters 65 to 90), the numbers its users
+// compare against.
 #pragma once
 
 #include <cstdint>
@@ -15,11 +16,24 @@ class KeyTimer {
     void KeyDown(int code);
     void KeyUp(int code);
     bool IsKeyDown(int code) const;
+    // Logs every waiting mark as "Timer: [%c] %8.3f" and forgets them; the demo calls
+    // it once per frame, so a mark reaches the log at the frame after its press.
+    void FlushMarks();
+
+    int MarkCount() const { return markCount; }
 
   private:
+    // A letter B to Y pressed at a music time, waiting to be logged.
+    struct Mark {
+        int code;
+        float seconds;
+    };
+
     // Tick count at which each key went down, -1 while it is up. Wider than the tick
     // count, so no real tick count can be mistaken for "up".
     int64_t downTicks[kKeyCount];
+    Mark marks[kKeyCount];
+    int markCount = 0;
 };
 
 // The process-wide key timer: null until the first surface opens, from then on the

@@ -1,5 +1,8 @@
 #include "app/Part.h"
 
+#include <GL/gl.h>
+
+#include "app/Con.h"
 #include "scene/Scene.h"
 
 void NPart::Members(MemberTable<NPart>& m) {
@@ -7,4 +10,23 @@ void NPart::Members(MemberTable<NPart>& m) {
     m.Add<&NPart::EndTime>("EndTime");
     m.Add<&NPart::Fadeup>("Fadeup");
     m.Add<&NPart::Fadedown>("Fadedown");
+}
+
+void NPart::Init() {
+    if (!Scene) {
+        Con.Error("NPart: part ending at %.3f s has no Scene", EndTime);
+        return;
+    }
+    Scene->Init();
+}
+
+// Without a scene the frame is cleared to black, so the part shows nothing rather
+// than whatever the last frame left behind.
+void NPart::Update() {
+    if (!Scene) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        return;
+    }
+    Scene->Update();
 }

@@ -1,3 +1,5 @@
+// A timed part of the demo: it shows its scene until its end time, an absolute time
+// on the demo clock.
 #pragma once
 
 #include "object/Class.h"
@@ -9,6 +11,12 @@ class NPart : public NListNodeClass {
   public:
     NClass* Create() override { return new NPart; }
     static void Members(MemberTable<NPart>& m);
+
+    // The scene's Init. A part without a scene is reported here, once, and shows
+    // nothing while it is current.
+    void Init() override;
+    // The scene's Update, which both advances and draws it.
+    void Update() override;
 
     NScene* Scene = nullptr;
     float EndTime = 0;

@@ -1,3 +1,4 @@
+// A part that draws a still image over its scene.
 #pragma once
 
 #include "app/Part.h"
@@ -9,6 +10,11 @@ class NPartImage : public NPart {
   public:
     NClass* Create() override { return new NPartImage; }
     static void Members(MemberTable<NPartImage>& m);
+
+    // The image first, then the scene.
+    void Init() override;
+    // The scene first, then the image over it.
+    void Update() override;
 
     NStillImage* Image = nullptr;
 };

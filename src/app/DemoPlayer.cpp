@@ -1,0 +1,61 @@
+#include "app/DemoPlayer.h"
+
+#include "app/Demo.h"
+#include "app/FrameTime.h"
+#include "effects/StillImage.h"
+#include "render/Extensions.h"
+#include "render/OpenGLSurface.h"
+
+DemoPlayer::~DemoPlayer() {
+    delete demo;
+    delete surface;
+}
+
+bool DemoPlayer::CanDraw() const {
+    return started && surface && surface->HasRenderingContext();
+}
+
+void DemoPlayer::Prepare() {
+    if (started) {
+        return;
+    }
+    started = true;
+    surface->Open();
+    if (!CanDraw()) {
+        return;
+    }
+    FetchExtensions();
+    DrawLoadingImage();
+    demo->Init();
+}
+
+// Drawn once, so it stays on screen while the demo prepares.
+void DemoPlayer::DrawLoadingImage() {
+    NStillImage* image = demo->LoadingImage;
+    if (!image) {
+        return;
+    }
+    image->Init();
+    CurrentTime = 0;
+    surface->BeginFrame();
+    image->Update();
+    image->Render();
+    surface->EndFrame();
+}
+
+void DemoPlayer::Run() {
+    Prepare();
+    if (CanDraw()) {
+        while (PlayFrame()) {
+        }
+    }
+    surface->Close();
+}
+
+bool DemoPlayer::PlayFrame() {
+    surface->BeginFrame();
+    demo->Update();
+    surface->EndFrame();
+    const bool going = surface->PumpMessages();
+    return going && !demo->finished;
+}

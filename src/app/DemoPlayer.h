@@ -1,0 +1,34 @@
+// The player: opens the surface, shows the loading image, prepares the demo and
+// runs one frame per loop turn until the timeline ends or the user quits.
+#pragma once
+
+class NDemo;
+class NOpenGLSurface;
+
+class DemoPlayer {
+  public:
+    DemoPlayer() = default;
+    // Destroys the demo (music stopped, audio library shut down), then the surface.
+    ~DemoPlayer();
+    DemoPlayer(const DemoPlayer&) = delete;
+    DemoPlayer& operator=(const DemoPlayer&) = delete;
+
+    // Once: opens the surface, fetches the extension entry points, draws the loading
+    // image and initialises the demo. Without a rendering context nothing is drawn
+    // and the demo is left unprepared, since nothing could be shown.
+    void Prepare();
+    // Prepare, the loop, then the surface's Close.
+    void Run();
+    // One turn of the loop: BeginFrame, the demo's Update, EndFrame and the message
+    // pump. True while play goes on.
+    bool PlayFrame();
+    // True once Prepare opened a surface that can be drawn on.
+    bool CanDraw() const;
+
+    bool started = false;
+    NOpenGLSurface* surface = nullptr;
+    NDemo* demo = nullptr;
+
+  private:
+    void DrawLoadingImage();
+};
