@@ -1,0 +1,127 @@
+#include "capture/Capture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "app/AppPath.h"
+#include "app/Application.h"
+#include "app/Con.h"
+#include "app/Demo.h"
+#include "app/DemoPlayer.h"
+#include "app/FrameClock.h"
+#include "capture/OffscreenFrame.h"
+#include "object/ClassTable.h"
+#include "object/NimbusDocument.h"
+#include "render/OpenGLSurface.h"
+
+namespace {
+
+// Frame k of the capture is at k / fps seconds, whatever the drawing costs, so
+// effects that build on earlier frames come out as they would at that rate.
+class SteppedClock : public FrameClock {
+  public:
+    explicit SteppedClock(const CapturePlan& plan) : plan(plan) {}
+    int Milliseconds() override { return static_cast<int>(plan.Milliseconds(frame)); }
+    long frame = 0;
+
+  private:
+    const CapturePlan& plan;
+};
+
+std::string FramePath(const CaptureOptions& options, long milliseconds) {
+    char name[32];
+    snprintf(name, sizeof name, "-%07ld.png", milliseconds);
+    return options.outDir + "/" + GetAppName() + name;
+}
+
+// Draws frame after frame from time 0; returns the last frame drawn, -1 for none.
+long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                   const CaptureOptions& options, OffscreenFrame& frame) {
+    long drawn = -1;
+    for (long k = 0; plan.LastFrame() < 0 || k <= plan.LastFrame(); ++k) {
+        clock.frame = k;
+        const bool going = player.PlayFrame();
+        if (player.demo->finished) {
+            break;
+        }
+        drawn = k;
+        if (plan.Wants(k)) {
+            const std::string path = FramePath(options, plan.Milliseconds(k));
+            if (!frame.WritePng(path)) {
+                Con.Error("nimbus-capture: can't write %s", path.c_str());
+            }
+        }
+        if (!going) {
+            break;
+        }
+    }
+    return drawn;
+}
+
+void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
+    const CapturePlan plan(options);
+    SteppedClock clock(plan);
+    DemoPlayer player;
+    // A window of exactly the frame's size, so that the viewport the surface sets
+    // each frame is the whole offscreen frame.
+    player.surface = new NOpenGLSurface;
+    player.demo = demo;
+    demo->musicSwitch = true;
+    demo->SetClock(&clock);
+    player.Prepare();
+    if (!player.CanDraw()) {
+        player.surface->Close();
+        return;
+    }
+    OffscreenFrame frame;
+    if (!frame.Open()) {
+        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
+    } else {
+        const long drawn = CaptureFrames(player, clock, plan, options, frame);
+        if (drawn < plan.LastFrame()) {
+            Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
+                        plan.Milliseconds(drawn + 1) * 0.001,
+                        plan.Milliseconds(plan.LastFrame()) * 0.001);
+        }
+    }
+    player.surface->Close();
+}
+
+}  // namespace
+
+void RunCapture(const CaptureOptions& options) {
+    std::error_code failed;
+    std::filesystem::create_directories(options.outDir, failed);
+    SetExecutablePath(options.path.c_str());
+    NDemo* demo = LoadDemo();
+    if (!demo) {
+        return;
+    }
+    CaptureDemo(demo, options);
+    Document.Destroy();
+}
+
+int CaptureMain(int argc, char** argv) {
+    CaptureOptions options;
+    std::string error;
+    if (!ParseCaptureOptions(argc, argv, &options, &error)) {
+        fprintf(stderr, "nimbus-capture: %s\n%s", error.c_str(), kCaptureUsage);
+        return 2;
+    }
+    // Frames are not drawn in real time, so the music would only run out of step;
+    // it still loads and plays (silently, unless a driver is chosen) so that its
+    // problems are reported as the player reports them.
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    Con.SetEcho(true);
+    Con.AttachFile(true);
+    NClassRegistration();
+    RunCapture(options);
+    if (Con.ErrorCount() != 0) {
+        Con.Print("NCon Failed:\n");
+        Con.PrintErrorCount();
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "capture/CaptureOptions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+const char kCaptureUsage[] =
+    "usage: nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR] PATH\n"
+    "  Plays the production PATH (dir/show: dir/show.dat or dir/data, document show.xml)\n"
+    "  on a clock of N frames a second (default 30) and writes 640 x 480 PNG frames\n"
+    "  DIR/show-MMMMMMM.png (time in milliseconds): the first frame at or after each T,\n"
+    "  and every frame from A to B (seconds). DIR defaults to the current folder.\n";
+
+namespace {
+
+// The longest show a capture can address, so that frame arithmetic never overflows.
+constexpr double kLatestSeconds = 24.0 * 3600.0;
+constexpr int kMostFps = 1000;
+
+bool ReadSeconds(const char* text, long* milliseconds) {
+    char* end = nullptr;
+    errno = 0;
+    const double seconds = strtod(text, &end);
+    if (end == text || *end != '\0' || errno != 0 || !std::isfinite(seconds) || seconds < 0 ||
+        seconds > kLatestSeconds) {
+        return false;
+    }
+    *milliseconds = std::lround(seconds * 1000.0);
+    return true;
+}
+
+bool ReadTimeList(const char* text, std::vector<long>* milliseconds) {
+    std::string list = text;
+    size_t start = 0;
+    while (true) {
+        const size_t comma = list.find(',', start);
+        const std::string item = list.substr(start, comma - start);
+        long value = 0;
+        if (!ReadSeconds(item.c_str(), &value)) {
+            return false;
+        }
+        milliseconds->push_back(value);
+        if (comma == std::string::npos) {
+            return true;
+        }
+        start = comma + 1;
+    }
+}
+
+bool ReadFps(const char* text, int* fps) {
+    char* end = nullptr;
+    errno = 0;
+    const long value = strtol(text, &end, 10);
+    if (end == text || *end != '\0' || errno != 0 || value < 1 || value > kMostFps) {
+        return false;
+    }
+    *fps = static_cast<int>(value);
+    return true;
+}
+
+}  // namespace
+
+bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error) {
+    bool haveFrom = false;
+    bool haveTo = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        const bool takesValue = option == "--fps" || option == "--at" || option == "--from" ||
+                                option == "--to" || option == "--out";
+        if (takesValue && i + 1 >= argc) {
+            *error = option + " needs a value";
+            return false;
+        }
+        const char* value = takesValue ? argv[++i] : nullptr;
+        if (option == "--fps") {
+            if (!ReadFps(value, &options->fps)) {
+                *error = "--fps wants a whole number from 1 to 1000, not " + std::string(value);
+                return false;
+            }
+        } else if (option == "--at") {
+            if (!ReadTimeList(value, &options->atMilliseconds)) {
+                *error =
+                    "--at wants times in seconds separated by commas, not " + std::string(value);
+                return false;
+            }
+        } else if (option == "--from" || option == "--to") {
+            long* target =
+                option == "--from" ? &options->fromMilliseconds : &options->toMilliseconds;
+            if (!ReadSeconds(value, target)) {
+                *error = option + " wants a time in seconds, not " + std::string(value);
+                return false;
+            }
+            (option == "--from" ? haveFrom : haveTo) = true;
+        } else if (option == "--out") {
+            options->outDir = value;
+        } else if (option.rfind("--", 0) == 0) {
+            *error = "unknown option " + option;
+            return false;
+        } else if (!options->path.empty()) {
+            *error = "one production only, not " + options->path + " and " + option;
+            return false;
+        } else {
+            options->path = option;
+        }
+    }
+    if (options->path.empty()) {
+        *error = "no production named";
+        return false;
+    }
+    if (haveFrom != haveTo) {
+        *error = "--from and --to go together";
+        return false;
+    }
+    if (haveFrom && options->fromMilliseconds > options->toMilliseconds) {
+        *error = "--from must not be later than --to";
+        return false;
+    }
+    options->range = haveFrom;
+    return true;
+}
+
+CapturePlan::CapturePlan(const CaptureOptions& options) : fps(options.fps) {
+    for (long milliseconds : options.atMilliseconds) {
+        // The first frame k with k / fps >= the time.
+        atFrames.push_back((milliseconds * fps + 999) / 1000);
+    }
+    if (options.range) {
+        firstInRange = (options.fromMilliseconds * fps + 999) / 1000;
+        lastInRange = options.toMilliseconds * fps / 1000;
+    }
+    for (long frame : atFrames) {
+        lastFrame = std::max(lastFrame, frame);
+    }
+    if (options.range) {
+        lastFrame = std::max(lastFrame, lastInRange);
+    }
+}
+
+bool CapturePlan::Wants(long frame) const {
+    if (frame >= firstInRange && frame <= lastInRange) {
+        return true;
+    }
+    return std::find(atFrames.begin(), atFrames.end(), frame) != atFrames.end();
+}

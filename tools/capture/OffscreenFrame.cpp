@@ -1,0 +1,115 @@
+#include "capture/OffscreenFrame.h"
+
+#include <GL/glext.h>
+#include <SDL.h>
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+
+namespace {
+
+// The framebuffer entry points; the engine's own table holds none of them.
+struct FramebufferCalls {
+    PFNGLGENFRAMEBUFFERSPROC genFramebuffers;
+    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer;
+    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers;
+    PFNGLGENRENDERBUFFERSPROC genRenderbuffers;
+    PFNGLBINDRENDERBUFFERPROC bindRenderbuffer;
+    PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers;
+    PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage;
+    PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus;
+};
+
+FramebufferCalls gl = {};
+
+template <typename Function>
+bool Fetch(const char* name, Function& slot) {
+    slot = reinterpret_cast<Function>(SDL_GL_GetProcAddress(name));
+    return slot != nullptr;
+}
+
+bool FetchFramebufferCalls() {
+    return SDL_GL_GetCurrentContext() && Fetch("glGenFramebuffers", gl.genFramebuffers) &&
+           Fetch("glBindFramebuffer", gl.bindFramebuffer) &&
+           Fetch("glDeleteFramebuffers", gl.deleteFramebuffers) &&
+           Fetch("glGenRenderbuffers", gl.genRenderbuffers) &&
+           Fetch("glBindRenderbuffer", gl.bindRenderbuffer) &&
+           Fetch("glDeleteRenderbuffers", gl.deleteRenderbuffers) &&
+           Fetch("glRenderbufferStorage", gl.renderbufferStorage) &&
+           Fetch("glFramebufferRenderbuffer", gl.framebufferRenderbuffer) &&
+           Fetch("glCheckFramebufferStatus", gl.checkFramebufferStatus);
+}
+
+GLuint MakeRenderbuffer(GLenum format, GLenum attachment) {
+    GLuint buffer = 0;
+    gl.genRenderbuffers(1, &buffer);
+    gl.bindRenderbuffer(GL_RENDERBUFFER, buffer);
+    gl.renderbufferStorage(GL_RENDERBUFFER, format, OffscreenFrame::kWidth,
+                           OffscreenFrame::kHeight);
+    gl.framebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, buffer);
+    return buffer;
+}
+
+}  // namespace
+
+OffscreenFrame::~OffscreenFrame() {
+    if (!framebuffer || !SDL_GL_GetCurrentContext()) {
+        return;
+    }
+    gl.bindFramebuffer(GL_FRAMEBUFFER, 0);
+    gl.deleteFramebuffers(1, &framebuffer);
+    gl.deleteRenderbuffers(1, &colour);
+    gl.deleteRenderbuffers(1, &depth);
+}
+
+bool OffscreenFrame::Open() {
+    if (!FetchFramebufferCalls()) {
+        return false;
+    }
+    gl.genFramebuffers(1, &framebuffer);
+    gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    colour = MakeRenderbuffer(GL_RGBA8, GL_COLOR_ATTACHMENT0);
+    // The window's own depth buffer has 16 bits; the frames get the same.
+    depth = MakeRenderbuffer(GL_DEPTH_COMPONENT16, GL_DEPTH_ATTACHMENT);
+    pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
+    return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+}
+
+bool OffscreenFrame::WritePng(const std::string& path) {
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    // OpenGL hands the bottom row first.
+    const size_t row = static_cast<size_t>(kWidth) * 3;
+    for (int top = 0, bottom = kHeight - 1; top < bottom; ++top, --bottom) {
+        std::swap_ranges(pixels.begin() + top * row, pixels.begin() + (top + 1) * row,
+                         pixels.begin() + bottom * row);
+    }
+    return WriteRgbPng(path, kWidth, kHeight, pixels.data());
+}
+
+bool WriteRgbPng(const std::string& path, int width, int height, const unsigned char* rgb) {
+    FILE* file = fopen(path.c_str(), "wb");
+    if (!file) {
+        return false;
+    }
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    volatile bool written = false;
+    // libpng reports its failures by jumping back here.
+    if (info && setjmp(png_jmpbuf(png)) == 0) {
+        png_init_io(png, file);
+        png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png, info);
+        for (int y = 0; y < height; ++y) {
+            png_write_row(png, rgb + static_cast<size_t>(y) * width * 3);
+        }
+        png_write_end(png, nullptr);
+        written = true;
+    }
+    png_destroy_write_struct(&png, &info);
+    return fclose(file) == 0 && written;
+}
