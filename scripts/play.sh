@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the player, packs the bundled production into
-# its archive beside a copy of the player named after it, and plays it with the
-# log file switched on.
+# Installs what is missing, builds the player and the bundled production (its
+# pictures and music are made by the build in build/examples/demo), packs the
+# production into its archive beside a copy of the player named after it, and plays
+# it with the log file switched on. The show ends by itself after 36 seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
@@ -11,7 +12,7 @@ name=demo
 stage="$root/build/play"
 rm -rf "$stage"
 mkdir -p "$stage"
-"$root/build/nimbus-pack" "$root/examples/$name" "$stage/$name.dat"
+"$root/build/nimbus-pack" "$root/build/examples/$name" "$stage/$name.dat"
 cp "$root/build/nimbus" "$stage/$name"
 cd "$stage"
 

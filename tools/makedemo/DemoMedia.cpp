@@ -1,0 +1,416 @@
+#include "makedemo/DemoMedia.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "image/Bitmap.h"
+#include "image/JPGFile.h"
+#include "image/TGAFile.h"
+#include "io/Data.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// [SECTION] Pictures
+// ---------------------------------------------------------------------------
+
+struct Rgb {
+    double r, g, b;
+};
+
+// The colour of a picture at (x, y), both 0..1 from the top left corner.
+using Pattern = std::function<Rgb(double x, double y)>;
+
+double Clamp01(double v) {
+    return std::clamp(v, 0.0, 1.0);
+}
+
+Rgb Mix(const Rgb& a, const Rgb& b, double t) {
+    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+// Deep blue above, orange at the horizon, with a low sun.
+Rgb Sky(double x, double y) {
+    Rgb colour = Mix({0.05, 0.08, 0.30}, {1.0, 0.55, 0.20}, y * y);
+    const double sun = std::hypot(x - 0.5, (y - 0.78) * 0.75);
+    return Mix(colour, {1.0, 0.95, 0.7}, Clamp01((0.12 - sun) * 25.0));
+}
+
+Rgb Plasma(double x, double y) {
+    const double v = std::sin(x * 11.0) + std::sin(y * 7.0 + x * 3.0) +
+                     std::sin(std::hypot(x - 0.5, y - 0.5) * 18.0);
+    return {0.5 + 0.5 * std::sin(v * 1.7), 0.5 + 0.5 * std::sin(v * 1.7 + 2.1),
+            0.5 + 0.5 * std::sin(v * 1.7 + 4.2)};
+}
+
+Rgb Rings(double x, double y) {
+    const double d = std::hypot(x - 0.5, y - 0.5);
+    const double ring = 0.5 + 0.5 * std::cos(d * 60.0);
+    return Mix({0.02, 0.02, 0.08}, {0.3, 0.9, 1.0}, ring * Clamp01(1.2 - d * 1.6));
+}
+
+Rgb Checker(double x, double y) {
+    const bool dark = (static_cast<int>(x * 8) + static_cast<int>(y * 8)) % 2 == 0;
+    const Rgb tint = Mix({0.9, 0.3, 0.5}, {0.3, 0.5, 0.95}, x);
+    return dark ? Mix(tint, {0, 0, 0}, 0.7) : tint;
+}
+
+// A bold "N" of three strokes inside a ring, light on dark.
+Rgb Logo(double x, double y) {
+    const double u = (x - 0.5) * 2.0;
+    const double v = (y - 0.5) * 2.0;
+    const double d = std::hypot(u, v);
+    const bool inside = std::abs(u) < 0.5 && std::abs(v) < 0.55;
+    const bool stroke = inside && (std::abs(u + 0.4) < 0.1 || std::abs(u - 0.4) < 0.1 ||
+                                   std::abs(u - v * 0.4 / 0.55) < 0.12);
+    const bool ring = std::abs(d - 0.85) < 0.06;
+    if (stroke || ring) {
+        return Mix({1.0, 1.0, 1.0}, {1.0, 0.8, 0.3}, Clamp01(v * 0.5 + 0.5));
+    }
+    return {0.04, 0.03, 0.08};
+}
+
+// Dark, with a row of dots and a bar: shown while the show prepares.
+Rgb Loading(double x, double y) {
+    Rgb colour = Mix({0.02, 0.02, 0.05}, {0.08, 0.05, 0.15}, y);
+    const bool bar = y > 0.62 && y < 0.66 && x > 0.2 && x < 0.8;
+    const double dot = std::hypot(std::fmod(x * 10.0, 1.0) - 0.5, (y - 0.45) * 10.0);
+    if (bar || (x > 0.2 && x < 0.8 && dot < 0.2)) {
+        colour = {0.7, 0.8, 1.0};
+    }
+    return colour;
+}
+
+unsigned char Byte(double v) {
+    return static_cast<unsigned char>(std::lround(Clamp01(v) * 255.0));
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Fills a bitmap from `pattern` and writes it into `dir` with the codec the name's
+// extension asks for.
+int WritePicture(const std::string& dir, const std::string& name, int width, int height,
+                 const Pattern& pattern) {
+    NBitmap bitmap;
+    bitmap.Width = width;
+    bitmap.Height = height;
+    bitmap.Layout = {NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP};
+    auto* pixels = new unsigned char[static_cast<size_t>(width) * height * 3];
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const Rgb colour = pattern((x + 0.5) / width, (y + 0.5) / height);
+            unsigned char* pixel = pixels + (static_cast<size_t>(y) * width + x) * 3;
+            pixel[0] = Byte(colour.r);
+            pixel[1] = Byte(colour.g);
+            pixel[2] = Byte(colour.b);
+        }
+    }
+    bitmap.AdoptPixels(pixels);
+    NData out;
+    if (out.Mount(kDirectoryMode, dir.c_str()) != 0 || out.OpenWrite(name.c_str()) != 0) {
+        return 1;
+    }
+    const int result =
+        EndsWith(name, ".jpg") ? NJPGFile(&bitmap, &out).Write() : NTGAFile(&bitmap, &out).Write();
+    out.CloseFile();
+    return result != 0 ? 1 : 0;
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] The tune
+// ---------------------------------------------------------------------------
+
+constexpr int kRate = 44100;
+constexpr double kBeat = 0.5;  // 120 beats a minute
+constexpr double kBar = 4 * kBeat;
+
+double NoteFrequency(int midiNote) {
+    return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
+}
+
+// Stereo float samples, mixed note by note.
+class Mixdown {
+  public:
+    explicit Mixdown(double seconds) : left(Frames(seconds)), right(Frames(seconds)) {}
+
+    static size_t Frames(double seconds) { return static_cast<size_t>(seconds * kRate); }
+    size_t Length() const { return left.size(); }
+
+    // Adds `voice` (time since the note began -> sample) from `start` for `length`
+    // seconds, panned from -1 (left) to 1 (right).
+    void Add(double start, double length, double pan, const std::function<double(double)>& voice) {
+        const size_t first = Frames(start);
+        const size_t count = Frames(length);
+        for (size_t i = 0; i < count && first + i < Length(); ++i) {
+            const double sample = voice(static_cast<double>(i) / kRate);
+            left[first + i] += static_cast<float>(sample * (1.0 - pan) * 0.5);
+            right[first + i] += static_cast<float>(sample * (1.0 + pan) * 0.5);
+        }
+    }
+
+    // Fades in over the first second and out over the last two, then soft-clips.
+    std::vector<float> Interleaved() const {
+        std::vector<float> frames(Length() * 2);
+        const double total = static_cast<double>(Length()) / kRate;
+        for (size_t i = 0; i < Length(); ++i) {
+            const double t = static_cast<double>(i) / kRate;
+            const double gain = Clamp01(t) * Clamp01((total - t) / 2.0);
+            frames[i * 2] = static_cast<float>(std::tanh(left[i] * gain));
+            frames[i * 2 + 1] = static_cast<float>(std::tanh(right[i] * gain));
+        }
+        return frames;
+    }
+
+  private:
+    std::vector<float> left;
+    std::vector<float> right;
+};
+
+// A fixed sequence of pseudo-random numbers, so every build renders the same tune.
+class Dice {
+  public:
+    uint32_t Next() {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    }
+    double Noise() { return (Next() % 20001) / 10000.0 - 1.0; }
+
+  private:
+    uint32_t state = 20261208u;
+};
+
+double Envelope(double t, double length, double attack, double release) {
+    return Clamp01(t / attack) * Clamp01((length - t) / release);
+}
+
+void AddPad(Mixdown& mix, int note, double start, double length) {
+    const double f = NoteFrequency(note);
+    for (double detune : {-0.004, 0.004}) {
+        mix.Add(start, length, detune * 150.0, [=](double t) {
+            const double phase = 2.0 * M_PI * f * (1.0 + detune) * t;
+            const double tone =
+                std::sin(phase) + 0.3 * std::sin(2 * phase) + 0.12 * std::sin(3 * phase);
+            return 0.05 * tone * Envelope(t, length, 0.3, 0.3);
+        });
+    }
+}
+
+void AddBass(Mixdown& mix, int note, double start, double length) {
+    const double f = NoteFrequency(note);
+    mix.Add(start, length, 0.0, [=](double t) {
+        const double phase = 2.0 * M_PI * f * t;
+        return 0.22 * (std::sin(phase) + 0.4 * std::sin(2 * phase)) * std::exp(-3.0 * t) *
+               Envelope(t, length, 0.005, 0.02);
+    });
+}
+
+void AddLead(Mixdown& mix, int note, double start, double length) {
+    const double f = NoteFrequency(note);
+    mix.Add(start, length, 0.3, [=](double t) {
+        const double vibrato = 1.0 + 0.004 * std::sin(2.0 * M_PI * 5.5 * t);
+        const double cycle = std::fmod(f * vibrato * t, 1.0);
+        const double triangle = 4.0 * std::abs(cycle - 0.5) - 1.0;
+        return 0.16 * triangle * std::exp(-1.5 * t) * Envelope(t, length, 0.01, 0.05);
+    });
+}
+
+void AddKick(Mixdown& mix, double start) {
+    mix.Add(start, 0.3, 0.0, [](double t) {
+        const double phase = 2.0 * M_PI * (45.0 * t + 75.0 * (1.0 - std::exp(-t * 25.0)) / 25.0);
+        return 0.55 * std::sin(phase) * std::exp(-t * 12.0);
+    });
+}
+
+void AddSnare(Mixdown& mix, double start, Dice& dice) {
+    std::vector<double> noise(Mixdown::Frames(0.2));
+    for (double& n : noise) {
+        n = dice.Noise();
+    }
+    mix.Add(start, 0.2, -0.1, [&noise](double t) {
+        const double n = noise[std::min(noise.size() - 1, Mixdown::Frames(t))];
+        return (0.2 * n + 0.15 * std::sin(2.0 * M_PI * 185.0 * t)) * std::exp(-t * 22.0);
+    });
+}
+
+void AddHat(Mixdown& mix, double start, Dice& dice) {
+    std::vector<double> noise(Mixdown::Frames(0.06) + 1);
+    for (double& n : noise) {
+        n = dice.Noise();
+    }
+    mix.Add(start, 0.06, -0.4, [&noise](double t) {
+        const size_t i = std::min(noise.size() - 2, Mixdown::Frames(t));
+        return 0.06 * (noise[i + 1] - noise[i]) * std::exp(-t * 60.0);
+    });
+}
+
+// A minor, F major, C major, G major: one chord a bar.
+struct Chord {
+    int bass;
+    int tones[3];
+};
+constexpr Chord kChords[4] = {
+    {45, {57, 60, 64}}, {41, {57, 60, 65}}, {48, {55, 60, 64}}, {43, {55, 59, 62}}};
+// A minor pentatonic, the lead's notes.
+constexpr int kScale[] = {69, 72, 74, 76, 79, 81, 84};
+
+void ComposeBar(Mixdown& mix, int bar, int bars, Dice& dice) {
+    const double start = bar * kBar;
+    const Chord& chord = kChords[bar % 4];
+    const bool ending = bar >= bars - 2;
+    for (int tone : chord.tones) {
+        AddPad(mix, tone, start, kBar);
+    }
+    if (bar >= 2) {
+        for (int eighth = 0; eighth < 8; ++eighth) {
+            AddBass(mix, chord.bass + (eighth % 4 == 3 ? 12 : 0), start + eighth * kBeat / 2,
+                    kBeat / 2);
+        }
+    }
+    if (bar < 2 || ending) {
+        return;
+    }
+    for (int beat = 0; beat < 4; ++beat) {
+        if (beat % 2 == 0 || bar >= 6) {
+            AddKick(mix, start + beat * kBeat);
+        }
+        if (bar >= 4 && beat % 2 == 1) {
+            AddSnare(mix, start + beat * kBeat, dice);
+        }
+        if (bar >= 4) {
+            AddHat(mix, start + beat * kBeat + kBeat / 2, dice);
+        }
+    }
+    if (bar >= 4) {
+        int step = static_cast<int>(dice.Next() % 3);
+        for (int eighth = 0; eighth < 8; ++eighth) {
+            if (dice.Next() % 4 == 0) {
+                continue;  // a rest
+            }
+            step = std::clamp(step + static_cast<int>(dice.Next() % 5) - 2, 0, 6);
+            AddLead(mix, kScale[step], start + eighth * kBeat / 2, kBeat * 0.45);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// [SECTION] The module
+// ---------------------------------------------------------------------------
+
+// ProTracker periods from C-1 to B-3.
+constexpr uint16_t kPeriods[36] = {856, 808, 762, 720, 678, 640, 604, 570, 538, 508, 480, 453,
+                                   428, 404, 381, 360, 339, 320, 302, 285, 269, 254, 240, 226,
+                                   214, 202, 190, 180, 170, 160, 151, 143, 135, 127, 120, 113};
+
+void PutBigEndian16(std::vector<unsigned char>& bytes, size_t at, unsigned value) {
+    bytes[at] = static_cast<unsigned char>(value >> 8);
+    bytes[at + 1] = static_cast<unsigned char>(value & 0xFF);
+}
+
+// One pattern cell: instrument 1 playing the note, no effect.
+void PutNote(std::vector<unsigned char>& cell, size_t at, int noteIndex) {
+    const unsigned period = kPeriods[noteIndex];
+    cell[at] = static_cast<unsigned char>(period >> 8);
+    cell[at + 1] = static_cast<unsigned char>(period & 0xFF);
+    cell[at + 2] = 0x10;
+    cell[at + 3] = 0;
+}
+
+}  // namespace
+
+int WriteFlatImage(const std::string& dir, const std::string& name, int width, int height,
+                   unsigned char red, unsigned char green, unsigned char blue) {
+    const Rgb colour = {red / 255.0, green / 255.0, blue / 255.0};
+    return WritePicture(dir, name, width, height, [colour](double, double) { return colour; });
+}
+
+int WriteDemoImages(const std::string& dir) {
+    struct Picture {
+        const char* name;
+        int width, height;
+        Rgb (*pattern)(double, double);
+    };
+    static const Picture kPictures[] = {
+        {"loading.tga", 256, 256, Loading}, {"sky.jpg", 256, 256, Sky},
+        {"plasma.jpg", 256, 256, Plasma},   {"rings.tga", 256, 256, Rings},
+        {"checker.tga", 128, 128, Checker}, {"logo.tga", 256, 256, Logo},
+    };
+    int failures = 0;
+    for (const Picture& picture : kPictures) {
+        failures += WritePicture(dir, picture.name, picture.width, picture.height, picture.pattern);
+    }
+    return failures;
+}
+
+int WriteTune(const std::string& path, double seconds) {
+    Mixdown mix(seconds);
+    Dice dice;
+    const int bars = static_cast<int>(std::ceil(seconds / kBar));
+    for (int bar = 0; bar < bars; ++bar) {
+        ComposeBar(mix, bar, bars, dice);
+    }
+    const std::vector<float> frames = mix.Interleaved();
+    SF_INFO info = {0, kRate, 2, SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0, 0};
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file) {
+        return 1;
+    }
+    double quality = 0.3;
+    sf_command(file, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+    const sf_count_t count = static_cast<sf_count_t>(mix.Length());
+    const bool written = sf_writef_float(file, frames.data(), count) == count;
+    return sf_close(file) == 0 && written ? 0 : 1;
+}
+
+int WriteModule(const std::string& path) {
+    constexpr int kSamples = 31;
+    constexpr int kRows = 64;
+    constexpr int kChannels = 4;
+    constexpr int kSampleBytes = 32;
+    std::vector<unsigned char> bytes(20 + kSamples * 30 + 2 + 128 + 4);
+    const char title[] = "nimbus test tune";
+    std::copy(title, title + sizeof title - 1, bytes.begin());
+    for (int s = 0; s < kSamples; ++s) {
+        const size_t at = 20 + s * 30;
+        // Unused instruments still carry the one-word loop trackers expect.
+        PutBigEndian16(bytes, at + 28, 1);
+    }
+    const char name[] = "square";
+    std::copy(name, name + sizeof name - 1, bytes.begin() + 20);
+    PutBigEndian16(bytes, 20 + 22, kSampleBytes / 2);  // length in words
+    bytes[20 + 25] = 64;                               // full volume
+    PutBigEndian16(bytes, 20 + 26, 0);                 // loop from the start
+    PutBigEndian16(bytes, 20 + 28, kSampleBytes / 2);  // over the whole sample
+    const size_t song = 20 + kSamples * 30;
+    bytes[song] = 1;        // one position in the song
+    bytes[song + 1] = 127;  // restart position, as ProTracker writes it
+    std::copy_n("M.K.", 4, bytes.begin() + song + 2 + 128);
+
+    // An A minor arpeggio on channel 1, the root every eight rows on channel 2.
+    constexpr int kArpeggio[8] = {21, 24, 28, 33, 28, 24, 21, 16};
+    std::vector<unsigned char> pattern(kRows * kChannels * 4);
+    for (int row = 0; row < kRows; row += 2) {
+        PutNote(pattern, (row * kChannels + 0) * 4, kArpeggio[(row / 2) % 8]);
+        if (row % 8 == 0) {
+            PutNote(pattern, (row * kChannels + 1) * 4, (row / 8) % 2 == 0 ? 9 : 5);
+        }
+    }
+    bytes.insert(bytes.end(), pattern.begin(), pattern.end());
+    for (int i = 0; i < kSampleBytes; ++i) {
+        bytes.push_back(static_cast<unsigned char>(i < kSampleBytes / 2 ? 90 : -90));
+    }
+    FILE* file = fopen(path.c_str(), "wb");
+    if (!file) {
+        return 1;
+    }
+    const bool written = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return fclose(file) == 0 && written ? 0 : 1;
+}

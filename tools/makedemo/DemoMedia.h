@@ -1,0 +1,24 @@
+// The bundled production's media, made by the project itself: pictures written
+// through the engine's own TGA and JPEG codecs, a tune rendered to Ogg Vorbis
+// through libsndfile, and a tiny ProTracker module.
+#pragma once
+
+#include <string>
+
+// Seconds of music the tune lasts: the length of the bundled show.
+constexpr double kTuneSeconds = 36.0;
+
+// Writes every picture of the show into `dir`; 0 on success, else the number of
+// pictures that could not be written.
+int WriteDemoImages(const std::string& dir);
+// A plain width x height picture of one colour, for tests that check pixels; TGA or
+// JPEG by the name's extension.
+int WriteFlatImage(const std::string& dir, const std::string& name, int width, int height,
+                   unsigned char red, unsigned char green, unsigned char blue);
+
+// Renders `seconds` of the show's tune to an Ogg Vorbis file; 0 on success.
+int WriteTune(const std::string& path, double seconds);
+
+// Writes a four-channel ProTracker module with one looped square-wave instrument
+// playing an arpeggio for about eight seconds; 0 on success.
+int WriteModule(const std::string& path);
