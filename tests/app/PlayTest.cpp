@@ -1,0 +1,114 @@
+// The real player end to end, on productions the tests write, each on an X server
+// of its own.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/PlayTestSupport.h"
+#include "makedemo/DemoMedia.h"
+
+using playtest::Occurrences;
+using playtest::Production;
+
+namespace {
+
+// A bare scene: the parts need one, and a flat view to draw with.
+const char kScenes[] =
+    "<OrthoView Name=\"Flat\"/>\n"
+    "<Scene Name=\"S\"><OrthoView Role=\"View2D\" Name=\"Flat\"/>"
+    "<OrthoView Role=\"View3D\" Name=\"Flat\"/></Scene>\n";
+
+// A show of one part over the bare scene, ending at `endTime`.
+std::string OnePartShow(const std::string& endTime, const std::string& demoMembers = "") {
+    return std::string("<Nimbus>\n") + kScenes + "<Part Name=\"P\"><float Role=\"EndTime\">" +
+           endTime + "</float><Scene Role=\"Scene\" Name=\"S\"/></Part>\n<Demo Name=\"D\">" +
+           demoMembers +
+           "<Part Role=\"PartList\" Container=\"List\"><Part Name=\"P\"/></Part></Demo>\n"
+           "</Nimbus>\n";
+}
+
+std::string SoundFile(const std::string& name) {
+    return "<String Role=\"SoundFile\"><string Role=\"s\">" + name + "</string></String>";
+}
+
+bool Has(const std::string& log, const std::string& text) {
+    return log.find(text) != std::string::npos;
+}
+
+const char kTeardown[] = "Destroy: Remnant objects: DISABLED\nDestroy: Done.\n";
+
+}  // namespace
+
+TEST(Play, ShowEndsByItselfAfterItsLastPartAndTearsDown) {
+    const Production show(OnePartShow("0.5"));
+    std::string log;
+    EXPECT_EQ(show.Play(&log), 0) << log;
+    EXPECT_TRUE(Has(log, "NClass<Demo> Object")) << log;
+    EXPECT_TRUE(Has(log, kTeardown)) << log;
+}
+
+TEST(Play, DocumentWithoutPartsEndsAfterItsFirstFrame) {
+    const Production show("<Nimbus><Demo Name=\"D\"/></Nimbus>");
+    std::string log;
+    EXPECT_EQ(show.Play(&log), 0) << log;
+    EXPECT_TRUE(Has(log, kTeardown)) << log;
+}
+
+TEST(Play, LetterMarksAreLoggedOncePerPressAndEscapeEndsPlay) {
+    const Production show(OnePartShow("600"));
+    playtest::XServer x;
+    std::unique_ptr<playtest::Program> player(show.Start(x));
+    ASSERT_TRUE(playtest::SendKeys(x.Display(), {"+t", "+t", "-t", "a", "z", "b"}));
+    // A mark reaches the log at the frame after its press.
+    EXPECT_TRUE(playtest::WaitForText(show / "nimbus.log", "Timer: [B]"));
+    ASSERT_TRUE(playtest::SendKeys(x.Display(), {"y", "Escape"}));
+    EXPECT_EQ(player->Wait(), 0);
+    const std::string log = show.Log();
+    EXPECT_EQ(Occurrences(log, "Timer: [T] "), 1) << log;
+    EXPECT_EQ(Occurrences(log, "Timer: [B] "), 1) << log;
+    EXPECT_EQ(Occurrences(log, "Timer: ["), 2) << log;  // Y came with Escape: no next frame
+    EXPECT_LT(log.find("Timer: [T] "), log.find("Timer: [B] "));
+    EXPECT_TRUE(Has(log, kTeardown)) << log;
+}
+
+TEST(Play, PartWithoutASceneIsReportedOnceAndCounts) {
+    const Production show(
+        "<Nimbus><Part Name=\"P\"><float Role=\"EndTime\">0.3</float></Part>"
+        "<Demo Name=\"D\"><Part Role=\"PartList\" Container=\"List\"><Part Name=\"P\"/></Part>"
+        "</Demo></Nimbus>");
+    std::string log;
+    EXPECT_EQ(show.Play(&log), 1) << log;
+    EXPECT_EQ(Occurrences(log, "Error: NPart: part ending at 0.300 s has no Scene\n"), 1) << log;
+    EXPECT_TRUE(Has(log, kTeardown)) << log;
+}
+
+TEST(Play, MusicThatCannotPlayLeavesTheShowRunningToItsEnd) {
+    struct Case {
+        const char* file;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"notmusic.ogg", "NDemo: can't play music\n"},
+          Case{"empty.ogg", "NDemo: can't load music file\n"}, Case{"truncated.ogg", ""},
+          Case{"absent.ogg", "NDemo: can't load music file\n"}}) {
+        SCOPED_TRACE(c.file);
+        const Production show(OnePartShow("0.5", SoundFile(c.file)));
+        if (std::string(c.file) != "absent.ogg") {
+            show.Add(c.file, test::TestDataPath(std::string("music/") + c.file));
+        }
+        std::string log;
+        EXPECT_EQ(show.Play(&log), 0) << log;
+        EXPECT_TRUE(Has(log, c.message)) << log;
+        EXPECT_TRUE(Has(log, kTeardown)) << log;
+    }
+}
+
+TEST(Play, WithoutAnAudioDeviceTheShowRunsOnTheWallClock) {
+    const Production show(OnePartShow("0.5", SoundFile("tone.ogg")));
+    show.Add("tone.ogg", test::TestDataPath("music/tone.ogg"));
+    std::string log;
+    EXPECT_EQ(show.Play(&log, {"SDL_AUDIODRIVER=no-such-driver"}), 0) << log;
+    EXPECT_TRUE(Has(log, "NDemo: can't play music\n")) << log;
+    EXPECT_TRUE(Has(log, kTeardown)) << log;
+}

@@ -1,0 +1,274 @@
+#include "app/PlayTestSupport.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <png.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+namespace playtest {
+
+namespace {
+
+void Pause() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+// About a minute of 20 ms pauses: long enough for a loaded machine, never a measure.
+constexpr int kPatience = 3000;
+
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+// The first viewable window below `window` named "Nimbus".
+Window FindNimbusWindow(Display* display, Window window) {
+    char* name = nullptr;
+    if (XFetchName(display, window, &name) && name) {
+        const bool match = strcmp(name, "Nimbus") == 0;
+        XFree(name);
+        XWindowAttributes attributes;
+        if (match && XGetWindowAttributes(display, window, &attributes) &&
+            attributes.map_state == IsViewable) {
+            return window;
+        }
+    }
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (XQueryTree(display, window, &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count && !found; ++i) {
+            found = FindNimbusWindow(display, children[i]);
+        }
+        if (children) {
+            XFree(children);
+        }
+    }
+    return found;
+}
+
+void SendKey(Display* display, Window window, KeyCode code, bool press, Time time) {
+    XKeyEvent event = {};
+    event.type = press ? KeyPress : KeyRelease;
+    event.display = display;
+    event.window = window;
+    event.root = DefaultRootWindow(display);
+    event.time = time;
+    event.same_screen = True;
+    event.keycode = code;
+    XSendEvent(display, window, True, press ? KeyPressMask : KeyReleaseMask,
+               reinterpret_cast<XEvent*>(&event));
+    XFlush(display);
+}
+
+}  // namespace
+
+XServer::XServer() {
+    int fds[2];
+    if (pipe(fds) != 0) {
+        return;
+    }
+    pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        freopen("/dev/null", "w", stderr);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten",
+               "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    close(fds[0]);
+    if (!number.empty()) {
+        display = ":" + number;
+    }
+}
+
+XServer::~XServer() {
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+Program::Program(const std::string& dir, const std::string& command,
+                 const std::vector<std::string>& environment) {
+    std::string line = "cd " + Quoted(dir) + " && env";
+    for (const std::string& entry : environment) {
+        line += " " + Quoted(entry);
+    }
+    line += " " + command + " 2>&1";
+    pipe = popen(line.c_str(), "r");
+}
+
+Program::~Program() {
+    Wait();
+}
+
+int Program::Wait(std::string* output) {
+    if (!pipe) {
+        return -1;
+    }
+    std::string text;
+    char chunk[4096];
+    while (size_t got = fread(chunk, 1, sizeof chunk, pipe)) {
+        text.append(chunk, got);
+    }
+    const int status = pclose(pipe);
+    pipe = nullptr;
+    if (output) {
+        *output = text;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+Production::Production(const std::string& document) {
+    AddText("show.xml", document);
+}
+
+void Production::Add(const std::string& name, const std::string& sourcePath) const {
+    fs::create_directories(fs::path(dir / ("data/" + name)).parent_path());
+    fs::copy_file(sourcePath, dir / ("data/" + name), fs::copy_options::overwrite_existing);
+}
+
+void Production::AddText(const std::string& name, const std::string& content) const {
+    test::WriteFile(dir / ("data/" + name), content);
+}
+
+namespace {
+
+std::vector<std::string> Environment(const XServer& x, const std::vector<std::string>& more) {
+    std::vector<std::string> all = {"DISPLAY=" + x.Display(), "SDL_AUDIODRIVER=dummy",
+                                    "LIBGL_ALWAYS_SOFTWARE=1"};
+    all.insert(all.end(), more.begin(), more.end());
+    return all;
+}
+
+}  // namespace
+
+Program* Production::Start(const XServer& x, const std::vector<std::string>& environment) const {
+    fs::copy_file(NIMBUS_PLAYER_PATH, dir / "show", fs::copy_options::overwrite_existing);
+    return new Program(dir.Path(), "./show log", Environment(x, environment));
+}
+
+int Production::Play(std::string* log, const std::vector<std::string>& environment) const {
+    XServer x;
+    Program* player = Start(x, environment);
+    const int code = player->Wait();
+    delete player;
+    *log = Log();
+    return code;
+}
+
+int Production::Capture(const std::string& arguments, std::string* output) const {
+    XServer x;
+    Program capture(dir.Path(),
+                    std::string(NIMBUS_CAPTURE_PATH) + " --out frames " + arguments + " show",
+                    Environment(x, {}));
+    return capture.Wait(output);
+}
+
+unsigned long Picture::At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) {
+        return 0xFFFFFFFFul;
+    }
+    const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+    return static_cast<unsigned long>(p[0]) << 16 | p[1] << 8 | p[2];
+}
+
+Picture ReadPng(const std::string& path) {
+    Picture picture;
+    png_image image = {};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) {
+        return picture;
+    }
+    image.format = PNG_FORMAT_RGB;
+    picture.rgb.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, picture.rgb.data(), 0, nullptr)) {
+        png_image_free(&image);
+        picture.rgb.clear();
+        return picture;
+    }
+    picture.width = static_cast<int>(image.width);
+    picture.height = static_cast<int>(image.height);
+    return picture;
+}
+
+bool Near(unsigned long a, unsigned long b, int tolerance) {
+    for (int shift : {16, 8, 0}) {
+        const int ca = static_cast<int>((a >> shift) & 0xFF);
+        const int cb = static_cast<int>((b >> shift) & 0xFF);
+        if (std::abs(ca - cb) > tolerance) {
+            return false;
+        }
+    }
+    return a <= 0xFFFFFF && b <= 0xFFFFFF;
+}
+
+bool WaitForText(const std::string& file, const std::string& text) {
+    for (int i = 0; i < kPatience; ++i) {
+        if (test::ReadFile(file).find(text) != std::string::npos) {
+            return true;
+        }
+        Pause();
+    }
+    return false;
+}
+
+bool SendKeys(const std::string& displayName, const std::vector<std::string>& keys) {
+    Display* display = XOpenDisplay(displayName.c_str());
+    if (!display) {
+        return false;
+    }
+    Window window = 0;
+    for (int i = 0; i < kPatience && !window; ++i) {
+        window = FindNimbusWindow(display, DefaultRootWindow(display));
+        if (!window) {
+            Pause();
+        }
+    }
+    // Distinct times keep a release and the next press of a key from reading as a
+    // key repeat.
+    Time time = 1000;
+    for (const std::string& key : keys) {
+        const bool pressOnly = key[0] == '+';
+        const bool releaseOnly = key[0] == '-';
+        const std::string name = pressOnly || releaseOnly ? key.substr(1) : key;
+        const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
+        if (!releaseOnly) {
+            SendKey(display, window, code, true, time += 50);
+        }
+        if (!pressOnly) {
+            SendKey(display, window, code, false, time += 50);
+        }
+    }
+    XCloseDisplay(display);
+    return window != 0;
+}
+
+int Occurrences(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = 0; (at = text.find(part, at)) != std::string::npos; at += part.size()) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace playtest

@@ -1,0 +1,96 @@
+// Helpers of the end-to-end tests: a private X server per test, so that the real
+// player's full-screen window never covers what another test reads off its screen,
+// productions written into folders, and the player and the capture tool run on them.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace playtest {
+
+// An Xvfb server of its own offering the 640 x 480, 32-bit mode.
+class XServer {
+  public:
+    XServer();
+    ~XServer();
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+    // ":N", or empty when the server did not start.
+    const std::string& Display() const { return display; }
+
+  private:
+    pid_t pid = -1;
+    std::string display;
+};
+
+// A running program; its standard output and error are collected at Wait.
+class Program {
+  public:
+    // Runs `command` (a shell command line) in `dir` with `environment` added
+    // ("NAME=value" entries).
+    Program(const std::string& dir, const std::string& command,
+            const std::vector<std::string>& environment);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    // The exit code, or -1 when it did not exit normally; its output goes to `output`.
+    int Wait(std::string* output = nullptr);
+
+  private:
+    FILE* pipe = nullptr;
+};
+
+// A folder holding a production `show`: the document in data/show.xml and whatever
+// files the test adds beside it, played by a copy of the player or by the capture
+// tool on a private X server with SDL's dummy audio unless a test asks for another.
+class Production {
+  public:
+    explicit Production(const std::string& document);
+    std::string operator/(const std::string& name) const { return dir / name; }
+    const std::string& Path() const { return dir.Path(); }
+    // Copies a file into the production's data folder.
+    void Add(const std::string& name, const std::string& sourcePath) const;
+    void AddText(const std::string& name, const std::string& content) const;
+
+    // Starts the player with the log argument; `environment` overrides the defaults.
+    Program* Start(const XServer& x, const std::vector<std::string>& environment = {}) const;
+    // Plays to the end; the exit code, with the log file's text in `log`.
+    int Play(std::string* log, const std::vector<std::string>& environment = {}) const;
+    // Runs the capture tool with `arguments` before the production's path; frames go
+    // to the folder "frames". The exit code, with its standard output in `output`.
+    int Capture(const std::string& arguments, std::string* output) const;
+    std::string Log() const { return test::ReadFile(dir / "nimbus.log"); }
+
+  private:
+    test::TempDir dir;
+};
+
+// Pixels of a PNG file written by the capture tool, three bytes a pixel from the top
+// row down; empty when it cannot be read.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;
+    // 0xRRGGBB at (x, y).
+    unsigned long At(int x, int y) const;
+};
+Picture ReadPng(const std::string& path);
+
+// True when every channel of `a` is within `tolerance` of `b` (both 0xRRGGBB).
+bool Near(unsigned long a, unsigned long b, int tolerance = 3);
+
+// Waits (about a minute at most) until `file` holds `text`.
+bool WaitForText(const std::string& file, const std::string& text);
+// Waits until a window named "Nimbus" is mapped on `display`, then sends it the key
+// presses and releases of `keys`: X key symbol names ("t", "Escape", "space"); a name
+// starting with '+' is a press alone, with '-' a release alone.
+bool SendKeys(const std::string& display, const std::vector<std::string>& keys);
+
+// How often `part` occurs in `text`.
+int Occurrences(const std::string& text, const std::string& part);
+
+}  // namespace playtest
