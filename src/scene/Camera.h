@@ -9,8 +9,9 @@ class NCamera : public NView {
     NClass* Create() override { return new NCamera; }
     static void Members(MemberTable<NCamera>& m);
 
-    // Without an active surface there is no aspect: reported, projection unchanged.
-    // Also sets the depth clear value to FarZ, which OpenGL clamps to 1.
+    // Loads the perspective projection and makes FarZ the depth clear value (which
+    // OpenGL clamps to 1). Without an active surface there is no aspect to use: the
+    // call is reported and the projection stays as it was.
     void Apply() override;
 
     // Vertical field of view in degrees.

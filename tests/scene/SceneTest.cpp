@@ -10,7 +10,6 @@
 #include "effects/TestScene01.h"
 #include "object/ClassTable.h"
 #include "render/VertexPool.h"
-#include "scene/PAANode.h"
 #include "scene/View.h"
 
 namespace {
@@ -75,38 +74,29 @@ class SceneTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(SceneTest, NodesAreVisitedParentFirstWithSiblingsInReverseOrderOfAttachment) {
-    TracedView view(&trace);
-    scene.View2D = &view;
-    TracedContent a(&trace, "A"), b(&trace, "B"), a1(&trace, "A1"), a2(&trace, "A2");
-    NIdentityNode& nodeA = Hang(&a, &scene.root);
-    Hang(&b, &scene.root);
-    Hang(&a1, &nodeA);
-    Hang(&a2, &nodeA);
-    scene.Init();
-    EXPECT_EQ(trace, "B.init A.init A2.init A1.init ");
-    trace.clear();
-    scene.Update();
-    EXPECT_EQ(trace, "B.update A.update A2.update A1.update view.apply ");
-    EXPECT_EQ(CurrentScene, &scene);
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
-}
-
-TEST_F(SceneTest, FrameDrawsBackgroundThenNodesThenPassTwoThenPassOneLastInitialisedFirst) {
+TEST_F(SceneTest, FrameRunsBackgroundNodesParentFirstThenViewThenPassTwoThenPassOne) {
     TracedView view(&trace);
     TracedImage image(&trace);
     scene.View2D = &view;
     scene.BackgroundImage = &image;
+    // Siblings run in the reverse order of attachment; drawables are drawn in the
+    // reverse order of their Init.
     TracedDrawable a(&trace, "a"), b(&trace, "b"), c(&trace, "c");
+    TracedContent a1(&trace, "a1"), a2(&trace, "a2");
     c.pass = 2;
-    Hang(&a, &scene.root);
+    NIdentityNode& nodeA = Hang(&a, &scene.root);
     Hang(&b, &scene.root);
     Hang(&c, &scene.root);
+    Hang(&a1, &nodeA);
+    Hang(&a2, &nodeA);
     scene.Init();
-    EXPECT_EQ(trace, "image.init c.init b.init a.init ");
+    EXPECT_EQ(trace, "image.init c.init b.init a.init a2.init a1.init ");
     trace.clear();
     scene.Update();
-    EXPECT_EQ(trace, "image.update image.render view.apply c.render2 a.render1 b.render1 ");
+    EXPECT_EQ(trace,
+              "image.update image.render a2.update a1.update view.apply c.render2 a.render1 "
+              "b.render1 ");
+    EXPECT_EQ(CurrentScene, &scene);
     EXPECT_EQ(RenderPass, 1);
     EXPECT_EQ(Con.ErrorCount(), 0) << Log();
 }
@@ -134,14 +124,7 @@ TEST_F(SceneTest, SecondInitChangesNothingAndVertexNeedsCountForTheScene) {
 
 TEST_F(SceneTest, MissingViewAndMaterialAreReportedOnceAndMissingBackgroundIsFine) {
     NDrawable drawable;
-    NVectValue position = test::Vect(1, 2, 3), axis = test::Vect(0, 1, 0);
-    NFloatValue angle = test::Float(1);
-    NPAANode node;
-    node.Position = &position;
-    node.RotationAngle = &angle;
-    node.RotationAxis = &axis;
-    node.Object = &drawable;
-    node.SetParent(&scene.root);
+    Hang(&drawable, &scene.root);
     scene.Init();
     for (int frame = 0; frame < 3; ++frame) {
         scene.Update();
@@ -151,7 +134,6 @@ TEST_F(SceneTest, MissingViewAndMaterialAreReportedOnceAndMissingBackgroundIsFin
               "Error: Drawable: 'Material' is not set\r\n");
     EXPECT_EQ(Con.ErrorCount(), 2);
     EXPECT_EQ(scene.drawables.next, &drawable);
-    test::ExpectNear(MatrixTransformPoint(node.world, {0, 0, 0}), {1, 2, 3});
 }
 
 TEST_F(SceneTest, DrawableOnTwoNodesIsListedOnceAndOneOutsideAnySceneNowhere) {

@@ -20,11 +20,11 @@ inline std::string Log() {
     return Con.BufferText() ? Con.BufferText() : "";
 }
 
-inline NVectValue Vect(float x, float y, float z) {
+inline NVectValue Vect(const Vector3& v) {
     NVectValue value;
-    value.x = x;
-    value.y = y;
-    value.z = z;
+    value.x = v.x;
+    value.y = v.y;
+    value.z = v.z;
     return value;
 }
 

@@ -19,7 +19,19 @@ namespace {
 using test::ExpectNear;
 using test::Log;
 
-constexpr float kHalfPi = std::numbers::pi_v<float> / 2.0f;
+// A PAANode together with the value objects it reads.
+struct Placed {
+    Placed(Vector3 at, float angle, Vector3 axis)
+        : position(test::Vect(at)), angle(test::Float(angle)), axis(test::Vect(axis)) {
+        node.Position = &position;
+        node.RotationAngle = &this->angle;
+        node.RotationAxis = &this->axis;
+    }
+    NVectValue position;
+    NFloatValue angle;
+    NVectValue axis;
+    NPAANode node;
+};
 
 // A tree node of the class table that is not a transform node.
 class NOtherTreeNode : public NTreeNodeClass {
@@ -40,50 +52,30 @@ class TransformNodeTest : public testing::Test {
 
 }  // namespace
 
-TEST_F(TransformNodeTest, PAANodeTurnsAboutItsOriginThenMovesToItsPosition) {
-    NVectValue position = test::Vect(1, 2, 3);
-    NFloatValue angle = test::Float(kHalfPi);
-    NVectValue axis = test::Vect(0, 0, 1);
-    NPAANode node;
-    node.Position = &position;
-    node.RotationAngle = &angle;
-    node.RotationAxis = &axis;
-    node.SetParent(&root);
-    node.Update();
-    ExpectNear(MatrixTransformPoint(node.world, {1, 0, 0}), {1, 3, 3});
-    ExpectNear(MatrixTransformPoint(node.worldInverse, {1, 3, 3}), {1, 0, 0});
-}
-
 TEST_F(TransformNodeTest, ChildWorldIsParentWorldTimesLocalAndTheInversesRunTheOtherWay) {
-    NVectValue positionA = test::Vect(4, -1, 2), positionB = test::Vect(0.5f, 3, -7);
-    NFloatValue angleA = test::Float(0.7f), angleB = test::Float(-2.1f);
-    NVectValue axisA = test::Vect(0.6f, 0, 0.8f), axisB = test::Vect(0, 1, 0);
-    NPAANode a, b;
-    a.Position = &positionA;
-    a.RotationAngle = &angleA;
-    a.RotationAxis = &axisA;
-    b.Position = &positionB;
-    b.RotationAngle = &angleB;
-    b.RotationAxis = &axisB;
+    // Turn a quarter about z, then move to (1, 2, 3).
+    Placed a({1, 2, 3}, std::numbers::pi_v<float> / 2, {0, 0, 1});
+    Placed b({0.5f, 3, -7}, -2.1f, {0.6f, 0, 0.8f});
     NTransformNode plain;
-    a.SetParent(&root);
-    b.SetParent(&a);
-    plain.SetParent(&b);
-    a.Update();
-    b.Update();
+    a.node.SetParent(&root);
+    b.node.SetParent(&a.node);
+    plain.SetParent(&b.node);
+    a.node.Update();
+    b.node.Update();
     plain.Update();
 
-    ExpectNear(b.world, test::Product(a.world, b.local));
-    ExpectNear(b.worldInverse, test::Product(b.localInverse, a.worldInverse));
-    ExpectNear(test::Product(b.world, b.worldInverse), test::Identity());
-    ExpectNear(test::Product(b.local, b.localInverse), test::Identity());
+    ExpectNear(MatrixTransformPoint(a.node.world, {1, 0, 0}), {1, 3, 3});
+    ExpectNear(MatrixTransformPoint(a.node.worldInverse, {1, 3, 3}), {1, 0, 0});
+    ExpectNear(b.node.world, test::Product(a.node.world, b.node.local));
+    ExpectNear(b.node.worldInverse, test::Product(b.node.localInverse, a.node.worldInverse));
+    ExpectNear(test::Product(b.node.world, b.node.worldInverse), test::Identity());
     // A plain node adds nothing to its parent's space.
-    ExpectNear(plain.world, b.world);
-    ExpectNear(plain.worldInverse, b.worldInverse);
+    ExpectNear(plain.world, b.node.world);
+    ExpectNear(plain.worldInverse, b.node.worldInverse);
 }
 
 TEST_F(TransformNodeTest, LookAtNodeCarriesTheViewMatrixOfItsCamera) {
-    NVectValue eye = test::Vect(0, 0, 5), target = test::Vect(0, 0, 0);
+    NVectValue eye = test::Vect({0, 0, 5}), target = test::Vect({0, 0, 0});
     NFloatValue roll = test::Float(0.3f);
     NCamera camera;
     NPTRNode node;
@@ -101,57 +93,48 @@ TEST_F(TransformNodeTest, LookAtNodeCarriesTheViewMatrixOfItsCamera) {
     EXPECT_EQ(Con.ErrorCount(), 0) << Log();
 }
 
-TEST_F(TransformNodeTest, LookAtNodeWithoutTargetIsReportedEachFrameAndStandsStill) {
+TEST_F(TransformNodeTest, LeftOutParametersAreReportedOnceAndAMissingTargetEveryFrame) {
     std::string trace;
-    test::TracedContent content(&trace, "camera");
-    NVectValue eye = test::Vect(0, 0, 5);
-    NFloatValue roll = test::Float(0);
-    NPTRNode node;
-    node.Position = &eye;
-    node.Roll = &roll;
-    node.Object = &content;
-    node.SetParent(&root);
-    node.Init();
-    node.Update();
-    node.Update();
-    EXPECT_EQ(Con.ErrorCount(), 2) << Log();
-    char message[64];
-    snprintf(message, sizeof message, "Error: NCamera %p: no target\r\n\r\n",
-             static_cast<void*>(&node));
-    EXPECT_EQ(Log(), std::string(message) + message);
-    EXPECT_EQ(trace, "camera.init ");
-    ExpectNear(node.world, test::Identity());
-}
-
-TEST_F(TransformNodeTest, ParametersLeftOutAreReportedOnceAtInitAndCountAsNeutral) {
-    std::string trace;
-    test::TracedContent content(&trace, "c");
+    test::TracedContent content(&trace, "c"), camera(&trace, "camera");
     NPAANode bare;
     bare.Object = &content;
     bare.SetParent(&root);
-    NVectValue target = test::Vect(0, 0, -5);
+    NVectValue target = test::Vect({0, 0, -5});
     NPTRNode eyeless;
     eyeless.Target = &target;
     eyeless.SetParent(&bare);
-    bare.Init();
-    eyeless.Init();
+    NPTRNode aimless;
+    aimless.Position = &target;
+    aimless.Object = &camera;
+    aimless.SetParent(&root);
+    NTransformNode* const nodes[] = {&bare, &eyeless, &aimless};
+    for (NTransformNode* node : nodes) {
+        node->Init();
+    }
+    for (int frame = 0; frame < 2; ++frame) {
+        for (NTransformNode* node : nodes) {
+            node->Update();
+        }
+    }
+    char noTarget[64];
+    snprintf(noTarget, sizeof noTarget, "Error: NCamera %p: no target\r\n\r\n",
+             static_cast<void*>(&aimless));
     EXPECT_EQ(Log(),
               "Error: PAANode: 'Position' is not set\r\n"
               "Error: PAANode: 'RotationAngle' is not set\r\n"
               "Error: PAANode: 'RotationAxis' is not set\r\n"
               "Error: PTRNode: 'Position' is not set\r\n"
               "Error: PTRNode: 'Roll' is not set\r\n"
-              "Error: TransformNode [PTRNode]: Object is not set\r\n");
-    for (int frame = 0; frame < 2; ++frame) {
-        bare.Update();
-        eyeless.Update();
-    }
-    EXPECT_EQ(Con.ErrorCount(), 6);
-    EXPECT_EQ(trace, "c.init c.update c.update ");
+              "Error: TransformNode [PTRNode]: Object is not set\r\n"
+              "Error: PTRNode: 'Roll' is not set\r\n" +
+                  std::string(noTarget) + noTarget);
+    EXPECT_EQ(Con.ErrorCount(), 9);
+    // Missing parameters count as neutral; a node without a target stands still.
+    EXPECT_EQ(trace, "c.init camera.init c.update c.update ");
     ExpectNear(bare.world, test::Identity());
-    // The eye stays at the origin and still looks at the target.
     ExpectNear(MatrixTransformPoint(eyeless.world, {0, 0, 0}), {0, 0, 0});
     ExpectNear(MatrixTransformPoint(eyeless.worldInverse, {0, 0, -5}), {0, 0, -5});
+    ExpectNear(aimless.world, test::Identity());
 }
 
 TEST_F(TransformNodeTest, TreeOperationsAcceptOnlyTransformNodesAndLeaveTheTreeOtherwise) {
