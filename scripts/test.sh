@@ -10,7 +10,8 @@ build="$root/build"
 
 export LIBGL_ALWAYS_SOFTWARE=1
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-run=(ctest --test-dir "$build" --output-on-failure -j "$(nproc)")
+# One test at a time: the window tests share one X screen, and some read it back.
+run=(ctest --test-dir "$build" --output-on-failure)
 if [ -z "${DISPLAY:-}" ]; then
   # One X server for the whole run, offering the 640 x 480 32-bit mode.
   xvfb-run -a -s "-screen 0 640x480x24" "${run[@]}"

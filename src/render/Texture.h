@@ -1,4 +1,8 @@
+// An OpenGL texture made from a bitmap: loaded and converted once, uploaded with its
+// whole mipmap chain, its pixels then freed, and from then on only bound.
 #pragma once
+
+#include <cstdint>
 
 #include "object/Class.h"
 #include "object/MemberTable.h"
@@ -7,8 +11,46 @@ class NBitmap;
 
 class NTexture : public NClass {
   public:
+    // Filter bits.
+    static constexpr int32_t kMipmapMinification = 1;
+    static constexpr int32_t kLinearMagnification = 2;
+    static constexpr int kNoTexture = -1;
+
+    NTexture() = default;
+    NTexture(const NTexture&) = delete;
+    NTexture& operator=(const NTexture&) = delete;
+    ~NTexture() override { ReleaseTexture(); }
     NClass* Create() override { return new NTexture; }
+    // Loads the bitmap, converts it to the row order OpenGL reads and uploads it.
+    // Without a current rendering context the bitmap keeps its pixels and the first
+    // Bind uploads them.
+    void Init() override;
     static void Members(MemberTable<NTexture>& m);
 
+    // Binds the texture on the active unit, sets its filters and enables 2D
+    // texturing there; uploads first when the bitmap's pixels changed. 1 when there
+    // is neither a texture nor a bitmap, or no rendering context.
+    int Bind();
+    // Uploads the bitmap's pixels into this texture (binding it); 0 on success.
+    int Upload();
+    // Deletes the OpenGL texture; the bitmap stays.
+    void ReleaseTexture();
+
+    int TextureName() const { return textureName; }
+    int SizeEstimate() const { return sizeEstimate; }
+
+    // Not owned.
     NBitmap* Bitmap = nullptr;
+    int32_t filter = kMipmapMinification | kLinearMagnification;
+    // Upload the top level only and keep the bitmap's pixels, so that changed pixels
+    // can be uploaded again.
+    bool keep = false;
+
+  private:
+    int UploadMipmapped(int channels, unsigned format);
+    int UploadTopLevel(int channels, unsigned format);
+
+    int textureName = kNoTexture;
+    // Estimated video memory in bytes.
+    int sizeEstimate = 0;
 };

@@ -1,3 +1,4 @@
+// A perspective view with the near plane at 1 and the aspect of the active surface.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -8,6 +9,12 @@ class NCamera : public NView {
     NClass* Create() override { return new NCamera; }
     static void Members(MemberTable<NCamera>& m);
 
-    float ViewAngle = 0;
-    float FarZ = 0;
+    // Loads the perspective projection and makes FarZ the depth clear value (which
+    // OpenGL clamps to 1). Without an active surface there is no aspect to use: the
+    // call is reported and the projection stays as it was.
+    void Apply() override;
+
+    // Vertical field of view in degrees.
+    float ViewAngle = 90;
+    float FarZ = 1000;
 };

@@ -1,4 +1,8 @@
+// Content that draws itself: joins the drawable list of the scene being
+// initialised and is drawn by that scene in its pass.
 #pragma once
+
+#include <cstdint>
 
 #include "object/MemberTable.h"
 #include "scene/TransformNodeContent.h"
@@ -10,5 +14,15 @@ class NDrawable : public NTransformNodeContent {
     NClass* Create() override { return new NDrawable; }
     static void Members(MemberTable<NDrawable>& m);
 
+    // Initialises the material, then inserts the drawable at the front of
+    // CurrentScene's list, so the last one initialised is drawn first in its pass.
+    void Init() override;
+    // Called by the scene in the drawable's pass; drawables override it.
+    virtual void Render() {}
+
+    NDrawable* prev = nullptr;
+    NDrawable* next = nullptr;
     NMaterial* Material = nullptr;
+    // 2 draws before every drawable of pass 1.
+    int32_t pass = 1;
 };

@@ -1,17 +1,8 @@
 #include "scene/Matrix44.h"
 
-#include <cmath>
+#include "values/ScalarMath.h"
 
 namespace {
-
-// Sine and cosine in double precision, rounded when stored, like the engine's Sin and Cos.
-float SinF(float a) {
-    return static_cast<float>(std::sin(static_cast<double>(a)));
-}
-
-float CosF(float a) {
-    return static_cast<float>(std::cos(static_cast<double>(a)));
-}
 
 Vector3 Cross(const Vector3& a, const Vector3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
@@ -54,8 +45,8 @@ void MatrixTranslation(Matrix44& m, const Vector3& v) {
 }
 
 void MatrixRotationX(Matrix44& m, float a) {
-    const float c = CosF(a);
-    const float s = SinF(a);
+    const float c = Cos(a);
+    const float s = Sin(a);
     MatrixIdentity(m);
     m.m[5] = c;
     m.m[6] = s;
@@ -64,8 +55,8 @@ void MatrixRotationX(Matrix44& m, float a) {
 }
 
 void MatrixRotationY(Matrix44& m, float a) {
-    const float c = CosF(a);
-    const float s = SinF(a);
+    const float c = Cos(a);
+    const float s = Sin(a);
     MatrixIdentity(m);
     m.m[0] = c;
     m.m[2] = s;
@@ -74,8 +65,8 @@ void MatrixRotationY(Matrix44& m, float a) {
 }
 
 void MatrixRotationZ(Matrix44& m, float a) {
-    const float c = CosF(a);
-    const float s = SinF(a);
+    const float c = Cos(a);
+    const float s = Sin(a);
     MatrixIdentity(m);
     m.m[0] = c;
     m.m[1] = s;

@@ -1,3 +1,5 @@
+// A look-at node: an eye at `Position` looking at `Target`. A camera normally hangs
+// on one, so that the node's worldInverse is the view matrix.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -11,7 +13,15 @@ class NPTRNode : public NTransformNode {
     NClass* Create() override { return new NPTRNode; }
     static void Members(MemberTable<NPTRNode>& m);
 
+    // Initialises the parameters; a missing Position or Roll is reported here, a
+    // missing Target by every Update.
+    void Init() override;
+    // Without a Target nothing of the node is updated, its content included. A
+    // missing Position puts the eye at the origin.
+    void Update() override;
+
     NVectValue* Position = nullptr;
     NVectValue* Target = nullptr;
+    // Kept up to date but not part of the matrices.
     NFloatValue* Roll = nullptr;
 };

@@ -1,24 +1,11 @@
 #include "scene/Quat.h"
 
-#include <cmath>
-
-namespace {
-
-// Sine and cosine in double precision, rounded when stored, like the engine's Sin and Cos.
-float SinF(float a) {
-    return static_cast<float>(std::sin(static_cast<double>(a)));
-}
-
-float CosF(float a) {
-    return static_cast<float>(std::cos(static_cast<double>(a)));
-}
-
-}  // namespace
+#include "values/ScalarMath.h"
 
 void QuatFromAxisAngle(Quat& q, float angle, const Vector3& axis) {
     const float half = angle * -0.5f;
-    const float s = SinF(half);
-    q = {axis.x * s, axis.y * s, axis.z * s, CosF(half)};
+    const float s = Sin(half);
+    q = {axis.x * s, axis.y * s, axis.z * s, Cos(half)};
 }
 
 void QuatMultiply(const Quat& a, const Quat& b, Quat& out) {

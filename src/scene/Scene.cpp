@@ -1,7 +1,15 @@
 #include "scene/Scene.h"
 
+#include <GL/gl.h>
+
+#include "app/Con.h"
 #include "effects/StillImage.h"
+#include "render/VertexPool.h"
+#include "scene/DocumentChecks.h"
 #include "scene/View.h"
+
+NScene* CurrentScene = nullptr;
+int RenderPass = 1;
 
 void NScene::Members(MemberTable<NScene>& m) {
     m.Add<&NScene::EndTime>("EndTime");
@@ -9,4 +17,62 @@ void NScene::Members(MemberTable<NScene>& m) {
     m.Add<&NScene::View3D>("View3D");
     m.Add<&NScene::View2D>("View2D");
     m.Tree<&NScene::root>("Nodes", "TransformNode");
+}
+
+void NScene::Init() {
+    if (initialised) {
+        return;
+    }
+    initialised = true;
+    CurrentScene = this;
+    if (CurrentVertexPool) {
+        CurrentVertexPool->ReportSceneInitBegin(this);
+    }
+    IsSet(this, View2D, "View2D");
+    if (BackgroundImage) {
+        BackgroundImage->Init();
+    }
+    root.Init();
+    InitTree(&root);
+    if (CurrentVertexPool) {
+        CurrentVertexPool->ReportSceneInitEnd(this);
+    }
+}
+
+void NScene::Update() {
+    CurrentScene = this;
+    if (CurrentVertexPool) {
+        CurrentVertexPool->Reset();
+    }
+    if (BackgroundImage) {
+        BackgroundImage->Update();
+    }
+    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (BackgroundImage) {
+        BackgroundImage->Render();
+    }
+    UpdateTree(&root);
+    if (View2D) {
+        View2D->Apply();
+    }
+    RenderPassOf(2);
+    RenderPassOf(1);
+}
+
+void NScene::SetParent(NListNodeClass* node) {
+    if (node && !IsOfClass(node, "Scene")) {
+        Con.Error("SetParent: class %s is not a Scene", ClassNameOf(node));
+        return;
+    }
+    NListNodeClass::SetParent(node);
+}
+
+void NScene::RenderPassOf(int pass) {
+    RenderPass = pass;
+    for (NDrawable* drawable = drawables.next; drawable; drawable = drawable->next) {
+        if (drawable->pass == pass) {
+            drawable->Render();
+        }
+    }
 }

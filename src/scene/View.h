@@ -1,3 +1,5 @@
+// Content that decides how the scene is projected: a scene applies its View2D
+// before drawing, and its View3D's node gives the camera transform.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -6,4 +8,6 @@
 class NView : public NTransformNodeContent {
   public:
     NClass* Create() override { return new NView; }
+    // Loads the projection matrix and leaves OpenGL in projection-matrix mode.
+    virtual void Apply() {}
 };
