@@ -8,7 +8,6 @@
 #include "values/ColorValue.h"
 
 namespace {
-constexpr bool TEXTURE_BIND_PENDING = true;
 
 // Alpha from this value up draws opaque.
 constexpr float kOpaqueAlpha = 0.95f;
@@ -81,7 +80,7 @@ void NStillImage::Render() {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     ActiveTextureUnit(GL_TEXTURE0_ARB);
-    if (!Texture || TEXTURE_BIND_PENDING) {
+    if (!Texture || Texture->Bind() != 0) {
         glDisable(GL_TEXTURE_2D);
     }
     ActiveTextureUnit(GL_TEXTURE1_ARB);

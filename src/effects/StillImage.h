@@ -13,8 +13,6 @@ class NStillImage : public NClass {
   public:
     NClass* Create() override { return new NStillImage; }
     static void Members(MemberTable<NStillImage>& m);
-    // Draws the picture over the whole view.
-    virtual void Render() {}
 
     // The colour, then the texture (which loads its bitmap and uploads it).
     void Init() override;
