@@ -1,0 +1,102 @@
+#include "capture/CaptureOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Parses `arguments` after the program's name.
+bool Parse(std::vector<std::string> arguments, CaptureOptions* options, std::string* error) {
+    std::vector<char*> argv = {const_cast<char*>("nimbus-capture")};
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    return ParseCaptureOptions(static_cast<int>(argv.size()), argv.data(), options, error);
+}
+
+std::string ErrorOf(std::vector<std::string> arguments) {
+    CaptureOptions options;
+    std::string error;
+    EXPECT_FALSE(Parse(std::move(arguments), &options, &error));
+    return error;
+}
+
+}  // namespace
+
+TEST(CaptureOptions, DefaultsAreThirtyFramesAndTheCurrentFolder) {
+    CaptureOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"dir/show"}, &options, &error)) << error;
+    EXPECT_EQ(options.fps, 30);
+    EXPECT_EQ(options.outDir, ".");
+    EXPECT_EQ(options.path, "dir/show");
+    EXPECT_TRUE(options.atMilliseconds.empty());
+    EXPECT_FALSE(options.range);
+    EXPECT_EQ(CapturePlan(options).LastFrame(), -1);  // nothing asked: play to the end
+}
+
+TEST(CaptureOptions, ReadsEveryOptionInSeconds) {
+    CaptureOptions options;
+    std::string error;
+    ASSERT_TRUE(Parse({"--fps", "25", "--at", "1.5,0,12.0004", "--from", "2", "--to", "2.25",
+                       "--out", "frames", "show"},
+                      &options, &error))
+        << error;
+    EXPECT_EQ(options.fps, 25);
+    EXPECT_EQ(options.atMilliseconds, (std::vector<long>{1500, 0, 12000}));
+    EXPECT_TRUE(options.range);
+    EXPECT_EQ(options.fromMilliseconds, 2000);
+    EXPECT_EQ(options.toMilliseconds, 2250);
+    EXPECT_EQ(options.outDir, "frames");
+}
+
+TEST(CaptureOptions, RefusesLinesItCannotUse) {
+    EXPECT_EQ(ErrorOf({}), "no production named");
+    EXPECT_EQ(ErrorOf({"a", "b"}), "one production only, not a and b");
+    EXPECT_EQ(ErrorOf({"--fps", "0", "show"}), "--fps wants a whole number from 1 to 1000, not 0");
+    EXPECT_EQ(ErrorOf({"--fps", "30x", "show"}),
+              "--fps wants a whole number from 1 to 1000, not 30x");
+    EXPECT_EQ(ErrorOf({"--at", "1,,2", "show"}),
+              "--at wants times in seconds separated by commas, not 1,,2");
+    EXPECT_EQ(ErrorOf({"--at", "-1", "show"}),
+              "--at wants times in seconds separated by commas, not -1");
+    EXPECT_EQ(ErrorOf({"--at", "nan", "show"}),
+              "--at wants times in seconds separated by commas, not nan");
+    EXPECT_EQ(ErrorOf({"--from", "1", "show"}), "--from and --to go together");
+    EXPECT_EQ(ErrorOf({"--from", "2", "--to", "1", "show"}), "--from must not be later than --to");
+    EXPECT_EQ(ErrorOf({"show", "--out"}), "--out needs a value");
+    EXPECT_EQ(ErrorOf({"--size", "2", "show"}), "unknown option --size");
+}
+
+TEST(CapturePlan, TakesTheFirstFrameAtOrAfterEachTimeAndEveryFrameOfTheRange) {
+    CaptureOptions options;
+    options.fps = 30;
+    options.atMilliseconds = {0, 100, 1000, 1010};
+    options.range = true;
+    options.fromMilliseconds = 2000;
+    options.toMilliseconds = 2100;
+    const CapturePlan plan(options);
+    std::vector<long> wanted;
+    for (long frame = 0; frame <= plan.LastFrame(); ++frame) {
+        if (plan.Wants(frame)) {
+            wanted.push_back(plan.Milliseconds(frame));
+        }
+    }
+    EXPECT_EQ(wanted, (std::vector<long>{0, 100, 1000, 1033, 2000, 2033, 2066, 2100}));
+    EXPECT_EQ(plan.LastFrame(), 63);
+}
+
+TEST(CapturePlan, ARangeBetweenTwoFramesAsksForNoneButStillEndsThere) {
+    CaptureOptions options;
+    options.fps = 10;
+    options.range = true;
+    options.fromMilliseconds = 1010;
+    options.toMilliseconds = 1090;
+    const CapturePlan plan(options);
+    EXPECT_EQ(plan.LastFrame(), 10);
+    for (long frame = 0; frame <= 11; ++frame) {
+        EXPECT_FALSE(plan.Wants(frame)) << frame;
+    }
+}
