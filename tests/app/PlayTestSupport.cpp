@@ -151,16 +151,12 @@ void Production::AddText(const std::string& name, const std::string& content) co
     test::WriteFile(dir / ("data/" + name), content);
 }
 
-namespace {
-
 std::vector<std::string> Environment(const XServer& x, const std::vector<std::string>& more) {
     std::vector<std::string> all = {"DISPLAY=" + x.Display(), "SDL_AUDIODRIVER=dummy",
                                     "LIBGL_ALWAYS_SOFTWARE=1"};
     all.insert(all.end(), more.begin(), more.end());
     return all;
 }
-
-}  // namespace
 
 Program* Production::Start(const XServer& x, const std::vector<std::string>& environment) const {
     fs::copy_file(NIMBUS_PLAYER_PATH, dir / "show", fs::copy_options::overwrite_existing);

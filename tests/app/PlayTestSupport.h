@@ -27,6 +27,10 @@ class XServer {
     std::string display;
 };
 
+// What the player and the capture tool run with on `x`: its display, SDL's dummy
+// audio and Mesa's software renderer, then `more` ("NAME=value"), which wins.
+std::vector<std::string> Environment(const XServer& x, const std::vector<std::string>& more = {});
+
 // A running program; its standard output and error are collected at Wait.
 class Program {
   public:
