@@ -1,0 +1,136 @@
+#include "makedemo/DemoMedia.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "app/Con.h"
+#include "app/Demo.h"
+#include "app/PartImage.h"
+#include "image/Bitmap.h"
+#include "io/Data.h"
+#include "object/ClassTable.h"
+#include "object/NimbusDocument.h"
+#include "object/String.h"
+#include "sound/BassLibrary.h"
+
+namespace {
+
+class DemoMedia : public ::testing::Test {
+  protected:
+    void SetUp() override { Con.EnableBuffer(true); }
+    // The stream keeps pointing at the path it was mounted on.
+    void Mount(const std::string& path) {
+        mounted = path;
+        DefaultInput.Mount(kDirectoryMode, mounted.c_str());
+        DefaultInput.SetAsDefault(false);
+    }
+    void TearDown() override { DefaultInput.Unmount(); }
+    static std::string Log() { return Con.BufferText() ? Con.BufferText() : ""; }
+    test::TempDir dir;
+    std::string mounted;
+};
+
+}  // namespace
+
+TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
+    ASSERT_EQ(WriteDemoImages(dir.Path()), 0) << Log();
+    Mount(dir.Path());
+    for (const char* name :
+         {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga", "logo.tga"}) {
+        SCOPED_TRACE(name);
+        NBitmap bitmap;
+        bitmap.SetName(name);
+        bitmap.Load(DefaultInput);
+        ASSERT_TRUE(bitmap.HasPixels()) << Log();
+        EXPECT_GE(bitmap.Width, 128);
+        EXPECT_EQ(bitmap.Width, bitmap.Height);
+    }
+    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+}
+
+TEST_F(DemoMedia, FlatPictureHoldsItsOneColour) {
+    ASSERT_EQ(WriteFlatImage(dir.Path(), "flat.tga", 4, 2, 10, 20, 30), 0);
+    Mount(dir.Path());
+    NBitmap bitmap;
+    bitmap.SetName("flat.tga");
+    bitmap.Load(DefaultInput);
+    ASSERT_TRUE(bitmap.HasPixels()) << Log();
+    ASSERT_EQ(bitmap.ConvertLayout({NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP}), 0);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(bitmap.Pixels[i * 3], 10);
+        EXPECT_EQ(bitmap.Pixels[i * 3 + 1], 20);
+        EXPECT_EQ(bitmap.Pixels[i * 3 + 2], 30);
+    }
+}
+
+TEST_F(DemoMedia, TuneIsAudibleOggVorbisOfTheAskedLength) {
+    const std::string path = dir / "tune.ogg";
+    ASSERT_EQ(WriteTune(path, 3.0), 0);
+    SF_INFO info = {};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+    EXPECT_EQ(info.format & SF_FORMAT_TYPEMASK, SF_FORMAT_OGG);
+    EXPECT_EQ(info.format & SF_FORMAT_SUBMASK, SF_FORMAT_VORBIS);
+    EXPECT_EQ(info.channels, 2);
+    EXPECT_NEAR(static_cast<double>(info.frames) / info.samplerate, 3.0, 0.01);
+    std::vector<float> samples(static_cast<size_t>(info.frames) * info.channels);
+    sf_readf_float(file, samples.data(), info.frames);
+    sf_close(file);
+    float loudest = 0.0f;
+    for (float sample : samples) {
+        loudest = std::max(loudest, std::fabs(sample));
+    }
+    EXPECT_GT(loudest, 0.1f);
+    EXPECT_LE(loudest, 1.0f);
+}
+
+TEST_F(DemoMedia, ModuleIsNoStreamButLoadsAsAModule) {
+    const std::string path = dir / "tune.mod";
+    ASSERT_EQ(WriteModule(path), 0);
+    const std::string image = test::ReadFile(path);
+    EXPECT_EQ(image.substr(1080, 4), "M.K.");
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    ASSERT_EQ(BASS_Init(kBassDefaultDevice, 44100, 0, nullptr, nullptr), 1);
+    EXPECT_EQ(BASS_StreamCreateFile(1, image.data(), 0, image.size(), 0), 0u);
+    const uint32_t channel = BASS_MusicLoad(1, image.data(), 0, image.size(), kBassMusicRamp, 0);
+    EXPECT_NE(channel, 0u) << BASS_ErrorGetCode();
+    BASS_Free();
+}
+
+// The bundled production as the build assembled it.
+TEST_F(DemoMedia, BundledShowCompilesCleanlyWithItsPartsInTimeOrder) {
+    NClassRegistration();
+    Mount(NIMBUS_DEMO_DIR);
+    NimbusDocument document;
+    document.Load("demo.xml");
+    auto* demo = static_cast<NDemo*>(document.CompileAndFind("Demo"));
+    ASSERT_NE(demo, nullptr) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_NE(demo->LoadingImage, nullptr);
+    ASSERT_NE(demo->SoundFile, nullptr);
+    EXPECT_TRUE(test::FileExists(std::string(NIMBUS_DEMO_DIR) + "/" + demo->SoundFile->Get()));
+    float previousEnd = 0;
+    int parts = 0;
+    int imageParts = 0;
+    int fades = 0;
+    for (NListNodeClass* node = demo->PartList.next; node; node = node->next, ++parts) {
+        auto* part = static_cast<NPart*>(node);
+        EXPECT_GT(part->EndTime, previousEnd) << "a part that would never show";
+        EXPECT_NE(part->Scene, nullptr);
+        previousEnd = part->EndTime;
+        imageParts += dynamic_cast<NPartImage*>(part) != nullptr;
+        fades += part->Fadeup > 0.05f || part->Fadedown > 0.05f;
+    }
+    EXPECT_GE(parts, 4);
+    EXPECT_GE(imageParts, 2);
+    EXPECT_GE(fades, 2);
+    EXPECT_GE(previousEnd, 30.0f);
+    EXPECT_NEAR(previousEnd, kTuneSeconds, 0.001);
+}
