@@ -77,6 +77,25 @@ TEST(Play, LetterMarksAreLoggedOncePerPressAndEscapeEndsPlay) {
     EXPECT_TRUE(Has(log, kTeardown)) << log;
 }
 
+TEST(Play, ClosingTheWindowOrCtrlCEndsPlay) {
+    const Production show(OnePartShow("600"));
+    {
+        playtest::XServer x;
+        std::unique_ptr<playtest::Program> player(show.Start(x));
+        ASSERT_TRUE(playtest::CloseWindow(x.Display()));
+        EXPECT_EQ(player->Wait(), 0);
+        EXPECT_TRUE(Has(show.Log(), kTeardown)) << show.Log();
+    }
+    test::WriteFile(show / "nimbus.log", "");
+    playtest::XServer x;
+    std::unique_ptr<playtest::Program> player(show.Start(x));
+    ASSERT_TRUE(playtest::WaitForText(show / "nimbus.log", "NClassRegistration"));
+    ASSERT_TRUE(playtest::SendKeys(x.Display(), {}));  // the window is up
+    player->Interrupt();
+    EXPECT_EQ(player->Wait(), 0);
+    EXPECT_TRUE(Has(show.Log(), kTeardown)) << show.Log();
+}
+
 TEST(Play, PartWithoutASceneIsReportedOnceAndCounts) {
     const Production show(
         "<Nimbus><Part Name=\"P\"><float Role=\"EndTime\">0.3</float></Part>"

@@ -26,10 +26,6 @@ void Pause() {
 // About a minute of 20 ms pauses: long enough for a loaded machine, never a measure.
 constexpr int kPatience = 3000;
 
-std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
 // The first viewable window below `window` named "Nimbus".
 Window FindNimbusWindow(Display* display, Window window) {
     char* name = nullptr;
@@ -107,14 +103,31 @@ XServer::~XServer() {
     }
 }
 
+// The shell execs the command, so the process waited for and interrupted is the
+// program itself.
 Program::Program(const std::string& dir, const std::string& command,
                  const std::vector<std::string>& environment) {
-    std::string line = "cd " + Quoted(dir) + " && env";
-    for (const std::string& entry : environment) {
-        line += " " + Quoted(entry);
+    int fds[2];
+    if (pipe(fds) != 0) {
+        return;
     }
-    line += " " + command + " 2>&1";
-    pipe = popen(line.c_str(), "r");
+    pid = fork();
+    if (pid == 0) {
+        close(fds[0]);
+        dup2(fds[1], STDOUT_FILENO);
+        dup2(fds[1], STDERR_FILENO);
+        close(fds[1]);
+        if (chdir(dir.c_str()) != 0) {
+            _exit(127);
+        }
+        for (const std::string& entry : environment) {
+            putenv(strdup(entry.c_str()));
+        }
+        execl("/bin/sh", "sh", "-c", ("exec " + command).c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    outputFd = fds[0];
 }
 
 Program::~Program() {
@@ -122,20 +135,29 @@ Program::~Program() {
 }
 
 int Program::Wait(std::string* output) {
-    if (!pipe) {
+    if (pid <= 0) {
         return -1;
     }
     std::string text;
     char chunk[4096];
-    while (size_t got = fread(chunk, 1, sizeof chunk, pipe)) {
-        text.append(chunk, got);
+    ssize_t got;
+    while ((got = read(outputFd, chunk, sizeof chunk)) > 0) {
+        text.append(chunk, static_cast<size_t>(got));
     }
-    const int status = pclose(pipe);
-    pipe = nullptr;
+    close(outputFd);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    pid = -1;
     if (output) {
         *output = text;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void Program::Interrupt() {
+    if (pid > 0) {
+        kill(pid, SIGINT);
+    }
 }
 
 Production::Production(const std::string& document) {
@@ -228,11 +250,9 @@ bool WaitForText(const std::string& file, const std::string& text) {
     return false;
 }
 
-bool SendKeys(const std::string& displayName, const std::vector<std::string>& keys) {
-    Display* display = XOpenDisplay(displayName.c_str());
-    if (!display) {
-        return false;
-    }
+namespace {
+
+Window WaitForNimbusWindow(Display* display) {
     Window window = 0;
     for (int i = 0; i < kPatience && !window; ++i) {
         window = FindNimbusWindow(display, DefaultRootWindow(display));
@@ -240,6 +260,36 @@ bool SendKeys(const std::string& displayName, const std::vector<std::string>& ke
             Pause();
         }
     }
+    return window;
+}
+
+}  // namespace
+
+bool CloseWindow(const std::string& displayName) {
+    Display* display = XOpenDisplay(displayName.c_str());
+    if (!display) {
+        return false;
+    }
+    const Window window = WaitForNimbusWindow(display);
+    XEvent event = {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+    XCloseDisplay(display);
+    return window != 0;
+}
+
+bool SendKeys(const std::string& displayName, const std::vector<std::string>& keys) {
+    Display* display = XOpenDisplay(displayName.c_str());
+    if (!display) {
+        return false;
+    }
+    const Window window = WaitForNimbusWindow(display);
     // Distinct times keep a release and the next press of a key from reading as a
     // key repeat.
     Time time = 1000;

@@ -43,9 +43,12 @@ class Program {
     Program& operator=(const Program&) = delete;
     // The exit code, or -1 when it did not exit normally; its output goes to `output`.
     int Wait(std::string* output = nullptr);
+    // Sends SIGINT, as Ctrl+C in a terminal does.
+    void Interrupt();
 
   private:
-    FILE* pipe = nullptr;
+    pid_t pid = -1;
+    int outputFd = -1;
 };
 
 // A folder holding a production `show`: the document in data/show.xml and whatever
@@ -93,6 +96,9 @@ bool WaitForText(const std::string& file, const std::string& text);
 // presses and releases of `keys`: X key symbol names ("t", "Escape", "space"); a name
 // starting with '+' is a press alone, with '-' a release alone.
 bool SendKeys(const std::string& display, const std::vector<std::string>& keys);
+// Waits for the window as SendKeys does, then asks it to close as a window manager
+// would (WM_DELETE_WINDOW).
+bool CloseWindow(const std::string& display);
 
 // How often `part` occurs in `text`.
 int Occurrences(const std::string& text, const std::string& part);
