@@ -168,12 +168,6 @@ TEST_F(DemoTest, FadesScaleThePartFadeAndShortFadesAreNone) {
     EXPECT_EQ(PartFade, 1.0f);
 }
 
-TEST_F(DemoTest, EmptyPartListFinishesAtTheFirstFrame) {
-    Play({});
-    FrameAt(0);
-    EXPECT_TRUE(demo->finished);
-}
-
 TEST_F(DemoTest, HoldingSpaceFreezesTheTimeUntilRelease) {
     Play({EndingAt("40")});
     KeyTimer& keys = CreateKeyTimer();
@@ -266,31 +260,4 @@ TEST_F(DemoTest, PlayableMusicStartsTheClockAndTheDemoOwnsItsSound) {
     EXPECT_EQ(CurrentSound, nullptr);
     EXPECT_EQ(CurrentVertexPool, nullptr);
     EXPECT_EQ(MusicSeconds(), 0.0f);
-}
-
-TEST_F(DemoTest, MusicSwitchOffPlaysNoMusic) {
-    test::WriteFile(dir / "tone.ogg", test::ReadFile(test::TestDataPath("music/tone.ogg")));
-    test::WriteFile(dir / "show.xml",
-                    "<Nimbus><Demo Name=\"D\">" + SoundFile("tone.ogg") + "</Demo></Nimbus>");
-    document.Load("show.xml");
-    demo = static_cast<NDemo*>(document.CompileAndFind("Demo"));
-    ASSERT_NE(demo, nullptr);
-    ASSERT_NE(demo->SoundFile, nullptr);
-    demo->musicSwitch = false;
-    demo->Init();
-    EXPECT_EQ(demo->sound->Flags(), 0);
-    EXPECT_EQ(demo->sound->Wrapper(), nullptr);
-}
-
-TEST_F(DemoTest, PartWithoutASceneIsReportedOnceAtInit) {
-    test::WriteFile(dir / "show.xml",
-                    "<Nimbus><Part Name=\"P\"><float Role=\"EndTime\">5</float></Part>"
-                    "<Demo Name=\"D\"><Part Role=\"PartList\" Container=\"List\"><Part Name=\"P\"/>"
-                    "</Part></Demo></Nimbus>");
-    document.Load("show.xml");
-    demo = static_cast<NDemo*>(document.CompileAndFind("Demo"));
-    ASSERT_NE(demo, nullptr);
-    demo->Init();
-    EXPECT_TRUE(Logged("Error: NPart: part ending at 5.000 s has no Scene\r\n")) << Log();
-    EXPECT_EQ(Con.ErrorCount(), 1);
 }

@@ -153,15 +153,6 @@ TEST(Capture, PartsWrittenLastToFirstPlayInTimeOrderWithTheirOwnTimes) {
               std::string::npos)
         << output;
     EXPECT_FALSE(test::FileExists(reversed / "frames/show-0005000.png"));
-
-    // Written first to last, the list starts with the part ending last: it alone shows.
-    const Production inOrder(
-        Document(ramps + parts +
-                 Demo({{"PartImage", "Early"}, {"PartImage", "Middle"}, {"PartImage", "Late"}})));
-    EXPECT_EQ(inOrder.Capture("--at 0.5,3", &output), 0) << output;
-    EXPECT_TRUE(Near(Centre(Frame(inOrder, 500)), 0x800000))
-        << std::hex << Centre(Frame(inOrder, 500));
-    EXPECT_TRUE(Near(Centre(Frame(inOrder, 3000)), 0xFF0000));
 }
 
 TEST(Capture, RangeWritesEveryFrameNamedByItsMilliseconds) {
@@ -190,11 +181,4 @@ TEST(Capture, PartImageWithABrokenTextureDrawsItsPlainColourAndCounts) {
     EXPECT_EQ(show.Capture("--at 0.5", &output), 1) << output;
     EXPECT_TRUE(Near(Centre(Frame(show, 500)), 0x20C040)) << std::hex << Centre(Frame(show, 500));
     EXPECT_NE(output.find("NCon Failed:\n"), std::string::npos) << output;
-}
-
-TEST(Capture, UnusableCommandLineIsRefusedWithItsUsage) {
-    const Production show(Document(Demo({})));
-    std::string output;
-    EXPECT_EQ(show.Capture("--fps 0", &output), 2);
-    EXPECT_NE(output.find("usage: nimbus-capture"), std::string::npos) << output;
 }

@@ -55,21 +55,6 @@ TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
     EXPECT_EQ(Con.ErrorCount(), 0) << Log();
 }
 
-TEST_F(DemoMedia, FlatPictureHoldsItsOneColour) {
-    ASSERT_EQ(WriteFlatImage(dir.Path(), "flat.tga", 4, 2, 10, 20, 30), 0);
-    Mount(dir.Path());
-    NBitmap bitmap;
-    bitmap.SetName("flat.tga");
-    bitmap.Load(DefaultInput);
-    ASSERT_TRUE(bitmap.HasPixels()) << Log();
-    ASSERT_EQ(bitmap.ConvertLayout({NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP}), 0);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(bitmap.Pixels[i * 3], 10);
-        EXPECT_EQ(bitmap.Pixels[i * 3 + 1], 20);
-        EXPECT_EQ(bitmap.Pixels[i * 3 + 2], 30);
-    }
-}
-
 TEST_F(DemoMedia, TuneIsAudibleOggVorbisOfTheAskedLength) {
     const std::string path = dir / "tune.ogg";
     ASSERT_EQ(WriteTune(path, 3.0), 0);
