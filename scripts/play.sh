@@ -19,6 +19,9 @@ cd "$stage"
 export LIBGL_ALWAYS_SOFTWARE=${LIBGL_ALWAYS_SOFTWARE:-1}
 status=0
 if [ -z "${DISPLAY:-}" ]; then
+  # Without a display there is rarely a sound card either: the dummy driver lets the
+  # music run (silently) instead of each audio back-end reporting its absence.
+  export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
   xvfb-run -a -s "-screen 0 640x480x24" "./$name" log || status=$?
 else
   "./$name" log || status=$?

@@ -99,7 +99,7 @@ void NDemo::Update() {
         return;
     }
     CurrentTime = t - partStart;
-    PartFade = FadeFactor(*part, part->EndTime - partStart);
+    PartFade = FadeFactor(*part, CurrentTime, part->EndTime - partStart);
     part->Update();
     finished = false;
 }
@@ -117,12 +117,12 @@ NPart* NDemo::PartAt(float t, float* partStart) {
     return nullptr;
 }
 
-float NDemo::FadeFactor(const NPart& part, float partLength) {
+float NDemo::FadeFactor(const NPart& part, float time, float partLength) {
     float fade = 1.0f;
-    if (part.Fadeup > kShortestFade && part.Fadeup > CurrentTime) {
-        fade = CurrentTime / part.Fadeup;
+    if (part.Fadeup > kShortestFade && part.Fadeup > time) {
+        fade = time / part.Fadeup;
     }
-    const float remaining = partLength - CurrentTime;
+    const float remaining = partLength - time;
     if (part.Fadedown > kShortestFade && part.Fadedown > remaining) {
         fade = remaining / part.Fadedown * fade;
     }

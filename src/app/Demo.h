@@ -48,7 +48,8 @@ class NDemo : public NClass {
     // The part current at time `t`, or null; `partStart` gets the end time of the
     // part before it.
     NPart* PartAt(float t, float* partStart);
-    static float FadeFactor(const NPart& part, float partLength);
+    // The part's fade at `time` seconds into it: 1 outside its fade-in and fade-out.
+    static float FadeFactor(const NPart& part, float time, float partLength);
 
     FrameClock* frameClock = nullptr;
     // The time of the last frame drawn with the clock running: space held keeps it.
