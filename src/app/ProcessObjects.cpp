@@ -6,6 +6,8 @@
 #include "app/Con.h"
 #include "io/Data.h"
 #include "object/NimbusDocument.h"
+#include "render/ParticleMaterial.h"
+#include "render/Shader.h"
 
 namespace {
 
@@ -13,6 +15,8 @@ NData defaultInput;
 NData defaultOutput;
 NimbusDocument nimbusDocument;
 NCon con("nimbus.log");
+NShader defaultShader;
+NParticleMaterial defaultParticleMaterial;
 
 }  // namespace
 
@@ -20,3 +24,5 @@ NData& DefaultInput = defaultInput;
 NData& DefaultOutput = defaultOutput;
 NimbusDocument& Document = nimbusDocument;
 NCon& Con = con;
+NShader& DefaultShader = defaultShader;
+NParticleMaterial& DefaultParticleMaterial = defaultParticleMaterial;
