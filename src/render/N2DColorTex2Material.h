@@ -1,3 +1,5 @@
+// Two textures over a depth-tested surface: blended, smooth shaded, depth tested but
+// not written, nothing culled; the shader samples "Texture0" and "Texture1".
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,7 +9,10 @@ class NTexture;
 
 class N2DColorTex2Material : public NMaterial {
   public:
+    N2DColorTex2Material() { vertexLayout = &kTwoTextureLayout; }
     NClass* Create() override { return new N2DColorTex2Material; }
+    void Init() override;
+    void Render() override;
     static void Members(MemberTable<N2DColorTex2Material>& m);
 
     NTexture* Texture0 = nullptr;

@@ -1,3 +1,4 @@
+// Flat overlays: opaque, smooth shaded, no depth test or writes, nothing culled.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,7 +8,10 @@ class NTexture;
 
 class N2DColorTexMaterial : public NMaterial {
   public:
+    N2DColorTexMaterial() { vertexLayout = &kColorTextureLayout; }
     NClass* Create() override { return new N2DColorTexMaterial; }
+    void Init() override;
+    void Render() override;
     static void Members(MemberTable<N2DColorTexMaterial>& m);
 
     NTexture* Texture = nullptr;

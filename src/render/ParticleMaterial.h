@@ -1,3 +1,4 @@
+// Particles: blended, flat shaded, no depth test or writes, normals rescaled.
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,8 +8,14 @@ class NTexture;
 
 class NParticleMaterial : public NMaterial {
   public:
+    NParticleMaterial() { vertexLayout = &kParticleLayout; }
     NClass* Create() override { return new NParticleMaterial; }
+    void Init() override;
+    void Render() override;
     static void Members(MemberTable<NParticleMaterial>& m);
 
     NTexture* Texture = nullptr;
 };
+
+// Filled and used by the built-in test scene.
+extern NParticleMaterial& DefaultParticleMaterial;

@@ -1,6 +1,66 @@
 #include "render/Shader.h"
 
+#include <memory>
+
+#include "app/Con.h"
+#include "io/Data.h"
+#include "render/RenderingContext.h"
+#include "render/ShaderProgram.h"
+
+namespace {
+
+// The whole text of a source file; no text when it could not be loaded.
+struct SourceFile {
+    std::unique_ptr<unsigned char[]> text;
+    int length = 0;
+};
+
+// A missing file is reported by the storage layer with its not-found line.
+SourceFile LoadSource(NData& stream, const char* name, const char* member) {
+    SourceFile source;
+    if (!name) {
+        Con.Report(2, 0, "NShader", 0, "missing %s", member);
+        return source;
+    }
+    unsigned char* buffer = nullptr;
+    const int length = stream.Load(name, &buffer);
+    source.text.reset(buffer);
+    if (length < 0) {
+        source.text.reset();
+    }
+    source.length = source.text ? length : 0;
+    return source;
+}
+
+}  // namespace
+
 void NShader::Members(MemberTable<NShader>& m) {
     m.Add<&NShader::VertexShaderFilename>("VertexShaderFilename");
     m.Add<&NShader::FragmentShaderFilename>("FragmentShaderFilename");
+}
+
+void NShader::Init() {
+    if (buildTried || !HasCurrentRenderingContext()) {
+        return;
+    }
+    buildTried = true;
+    NData stream(NData::kInput);
+    if (!stream.Backend()) {
+        Con.Report(2, 0, "NShader", 0, "missing DefaultIn");
+        return;
+    }
+    const SourceFile vertex = LoadSource(stream, VertexShaderFilename, "VertexShaderFilename");
+    const SourceFile fragment =
+        LoadSource(stream, FragmentShaderFilename, "FragmentShaderFilename");
+    // A stage without its source would only add the compiler's complaint about an
+    // empty shader to the storage layer's message.
+    if (!vertex.text || !fragment.text) {
+        return;
+    }
+    program = BuildProgram(reinterpret_cast<const char*>(vertex.text.get()), vertex.length,
+                           reinterpret_cast<const char*>(fragment.text.get()), fragment.length);
+}
+
+void NShader::Render() {
+    UseProgram(program);
 }

@@ -1,4 +1,8 @@
+// A GLSL program built from a vertex and a fragment source file of the data store.
 #pragma once
+
+#include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <cstdlib>
 
@@ -7,13 +11,33 @@
 
 class NShader : public NClass {
   public:
+    NShader() = default;
+    NShader(const NShader&) = delete;
+    NShader& operator=(const NShader&) = delete;
     ~NShader() override {
         free(VertexShaderFilename);
         free(FragmentShaderFilename);
     }
     NClass* Create() override { return new NShader; }
+    // Loads both sources through the default input and builds the program, once:
+    // materials sharing the shader all call it. Without a current rendering context
+    // nothing happens, and a later Init builds.
+    void Init() override;
+    // Makes the program current; fixed function while none was built.
+    virtual void Render();
     static void Members(MemberTable<NShader>& m);
+
+    GLhandleARB Program() const { return program; }
 
     char* VertexShaderFilename = nullptr;
     char* FragmentShaderFilename = nullptr;
+
+  private:
+    GLhandleARB program = 0;
+    // Set by the first Init that had a context, whether or not its sources loaded, so
+    // that a shader shared by many materials reports its problems once.
+    bool buildTried = false;
 };
+
+// Filled and used by the built-in test scene.
+extern NShader& DefaultShader;

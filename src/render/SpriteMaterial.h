@@ -1,3 +1,5 @@
+// Sprites: blended, flat shaded, no depth test or writes, normals rescaled; the
+// shader samples "Texture0" and "Texture1".
 #pragma once
 
 #include "object/MemberTable.h"
@@ -7,7 +9,10 @@ class NTexture;
 
 class NSpriteMaterial : public NMaterial {
   public:
+    NSpriteMaterial() { vertexLayout = &kSpriteLayout; }
     NClass* Create() override { return new NSpriteMaterial; }
+    void Init() override;
+    void Render() override;
     static void Members(MemberTable<NSpriteMaterial>& m);
 
     NTexture* Texture0 = nullptr;

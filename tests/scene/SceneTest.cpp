@@ -48,7 +48,7 @@ class PooledDrawable : public NDrawable {
     }
 
   private:
-    NMaterial material;
+    QuietMaterial material;
 };
 
 class SceneTest : public testing::Test {
@@ -137,7 +137,7 @@ TEST_F(SceneTest, MissingViewAndMaterialAreReportedOnceAndMissingBackgroundIsFin
 }
 
 TEST_F(SceneTest, DrawableOnTwoNodesIsListedOnceAndOneOutsideAnySceneNowhere) {
-    NMaterial material;
+    QuietMaterial material;
     NDrawable loose;
     loose.Material = &material;
     loose.Init();

@@ -14,6 +14,13 @@
 #include "values/FloatValue.h"
 #include "values/VectValue.h"
 
+// A material that leaves the OpenGL state alone: scene tests are about order, not
+// drawing.
+struct QuietMaterial : NMaterial {
+    void Init() override {}
+    void Render() override {}
+};
+
 namespace test {
 
 inline std::string Log() {
@@ -84,7 +91,7 @@ class TracedDrawable : public NDrawable {
     }
 
   private:
-    NMaterial material;
+    QuietMaterial material;
     std::string* trace;
     const char* name;
 };
