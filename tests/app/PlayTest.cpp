@@ -207,3 +207,31 @@ TEST(Play, BundledShowPlaysToItsEndWithoutAComplaint) {
     EXPECT_FALSE(Has(log, "Error")) << log;
     EXPECT_TRUE(Has(log, kTeardown)) << log;
 }
+
+namespace {
+
+// A show whose loading image is the picture `file`.
+std::string LoadingImageShow(const std::string& file) {
+    return OnePartShow("0.2", "<StillImage Role=\"LoadingImage\"><Texture Role=\"Texture\">" +
+                                  file + "</Texture></StillImage>");
+}
+
+}  // namespace
+
+TEST(Play, PictureOfAProductionIsMipmappedWithItsEstimate) {
+    const Production show(LoadingImageShow("Images\\RGB256.JPG"));
+    show.Add("images/rgb256.jpg", test::TestDataPath("images/rgb256.jpg"));
+    std::string log;
+    EXPECT_EQ(show.Play(&log), 0) << log;
+    EXPECT_TRUE(Has(log, "NTexture: Mipmapped 256x256, 3 channel(s), approx. 261488 bytes\n"))
+        << log;
+}
+
+TEST(Play, BrokenPictureIsReportedAndTheShowStillEndsCleanly) {
+    const Production show(LoadingImageShow("broken.jpg"));
+    show.Add("broken.jpg", test::TestDataPath("images/notjpeg.jpg"));
+    std::string log;
+    EXPECT_EQ(show.Play(&log), 1) << log;
+    EXPECT_TRUE(Has(log, "can not load <broken.jpg>\n")) << log;
+    EXPECT_TRUE(Has(log, kTeardown)) << log;
+}
