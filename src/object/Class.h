@@ -2,11 +2,14 @@
 // containers are built from.
 #pragma once
 
+struct ObjectRecord;
+
 class NClass {
   public:
     NClass() = default;
-    NClass(const NClass&) = default;
-    NClass& operator=(const NClass&) = default;
+    // A copy is a new object: it is not in the list of created objects.
+    NClass(const NClass&) {}
+    NClass& operator=(const NClass&) { return *this; }
     // Forgets the object in the list of created objects, if it is there.
     virtual ~NClass();
     // A new default instance of the object's own class, or null.
@@ -15,6 +18,12 @@ class NClass {
     virtual void Init() {}
     // Once per frame; owners pass it on the same way.
     virtual void Update() {}
+
+  private:
+    friend class NList;
+    // The object's record in the list of created objects, so that destroying it
+    // needs no search; null for objects that were never listed.
+    ObjectRecord* listRecord = nullptr;
 };
 
 // An element of a doubly linked list; a container's root is the node with no `prev`.

@@ -7,9 +7,26 @@ void DocumentIndex::Clear() {
     allNamed.clear();
 }
 
+namespace {
+
+int CountNamed(const DocNode* node) {
+    int count = node->name ? 1 : 0;
+    for (const DocNode* child = node->firstChild; child; child = child->next) {
+        count += CountNamed(child);
+    }
+    return count;
+}
+
+}  // namespace
+
+// Sized before it is filled: growing the tables as a large document is walked costs
+// more than the walk.
 void DocumentIndex::Build(DocNode* root) {
     Clear();
     if (root) {
+        const int named = CountNamed(root);
+        byName.reserve(named);
+        allNamed.reserve(named);
         Visit(root, 0);
     }
 }

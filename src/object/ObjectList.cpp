@@ -14,19 +14,12 @@ ObjectRecord* NList::Ring() {
     return &sentinel;
 }
 
-std::unordered_map<const NClass*, ObjectRecord*>& NList::Index() {
-    if (!index) {
-        index = new std::unordered_map<const NClass*, ObjectRecord*>;
-    }
-    return *index;
-}
-
 void NList::AllocateBlock(int count) {
     allocated += count;
     freeCount += count;
     ObjectRecord* block = new ObjectRecord[count];
     for (int i = count - 1; i >= 0; --i) {
-        block[i] = ObjectRecord{nullptr, NoClass, nullptr, freeChain, 1};
+        block[i] = ObjectRecord{nullptr, NoClass, nullptr, freeChain, 1, this};
         freeChain = &block[i];
     }
 }
@@ -54,9 +47,9 @@ void NList::Add(NClass* object, int classIndex) {
     ObjectRecord* record = Get();
     record->object = object;
     record->classIndex = classIndex;
-    if (object) {
-        // The oldest record of an object is the one its destruction frees.
-        Index().emplace(object, record);
+    // The oldest record of an object is the one its destruction frees.
+    if (object && !object->listRecord) {
+        object->listRecord = record;
     }
 }
 
@@ -65,11 +58,8 @@ void NList::Free(ObjectRecord* record) {
         Con.Report(2, 0, "NList", 0, "Invalid Free");
         return;
     }
-    if (index && record->object) {
-        const auto found = index->find(record->object);
-        if (found != index->end() && found->second == record) {
-            index->erase(found);
-        }
+    if (record->object && record->object->listRecord == record) {
+        record->object->listRecord = nullptr;
     }
     record->prev->next = record->next;
     record->next->prev = record->prev;
@@ -82,14 +72,10 @@ void NList::Free(ObjectRecord* record) {
 }
 
 void NList::Forget(NClass* object) {
-    if (!index) {
+    ObjectRecord* record = object->listRecord;
+    if (!record || record->list != this) {
         return;
     }
-    const auto found = index->find(object);
-    if (found == index->end()) {
-        return;
-    }
-    ObjectRecord* record = found->second;
     Con.PrintLine("NClass<%s> Object %p destroyed", GetClassName(record->classIndex),
                   static_cast<void*>(object));
     Free(record);

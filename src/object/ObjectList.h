@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 
 class NClass;
+
+class NList;
 
 struct ObjectRecord {
     NClass* object;
@@ -12,6 +13,7 @@ struct ObjectRecord {
     ObjectRecord* prev;
     ObjectRecord* next;
     int32_t free;
+    NList* list;
 };
 
 class NList {
@@ -40,15 +42,11 @@ class NList {
 
   private:
     ObjectRecord* Ring();
-    // Which record holds each listed object, so that destroying an object does not
-    // search the whole list. Made on first use and never released, like the records.
-    std::unordered_map<const NClass*, ObjectRecord*>& Index();
 
     int allocated = 0;
     int freeCount = 0;
-    ObjectRecord sentinel{nullptr, 0, nullptr, nullptr, 0};
+    ObjectRecord sentinel{nullptr, 0, nullptr, nullptr, 0, nullptr};
     ObjectRecord* freeChain = nullptr;
-    std::unordered_map<const NClass*, ObjectRecord*>* index = nullptr;
 };
 
 extern NList ObjectList;
