@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Con.h"
+#include "app/ClassTable.h"
+#include "base/Con.h"
+#include "document/NimbusDocument.h"
 #include "io/Data.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
 
 namespace {
 

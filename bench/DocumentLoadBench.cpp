@@ -8,10 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "app/Con.h"
+#include "base/Con.h"
+#include "document/DocNode.h"
+#include "document/NimbusTextFile.h"
 #include "io/Data.h"
-#include "object/DocNode.h"
-#include "object/NimbusTextFile.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "app/AppPath.h"
-#include "app/Con.h"
+#include "app/ClassTable.h"
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
+#include "base/Con.h"
+#include "document/NimbusDocument.h"
 #include "io/Data.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
 namespace {

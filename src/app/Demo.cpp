@@ -1,15 +1,15 @@
 #include "app/Demo.h"
 
-#include "app/Con.h"
-#include "app/CurrentSound.h"
 #include "app/FrameClock.h"
-#include "app/FrameTime.h"
-#include "app/KeyTimer.h"
-#include "effects/StillImage.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
 #include "io/Data.h"
-#include "object/String.h"
+#include "reflect/String.h"
+#include "render/KeyTimer.h"
 #include "render/VertexPool.h"
+#include "scene/StillImage.h"
 #include "sound/BassWrapper.h"
+#include "sound/CurrentSound.h"
 #include "sound/Sound.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/Part.h"
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class FrameClock;
 class NSound;

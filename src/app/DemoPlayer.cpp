@@ -1,10 +1,10 @@
 #include "app/DemoPlayer.h"
 
 #include "app/Demo.h"
-#include "app/FrameTime.h"
-#include "effects/StillImage.h"
+#include "base/FrameTime.h"
 #include "render/Extensions.h"
 #include "render/OpenGLSurface.h"
+#include "scene/StillImage.h"
 
 DemoPlayer::~DemoPlayer() {
     delete demo;

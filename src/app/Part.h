@@ -2,8 +2,8 @@
 // on the demo clock.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NScene;
 

@@ -1,6 +1,6 @@
 #include "app/PartImage.h"
 
-#include "effects/StillImage.h"
+#include "scene/StillImage.h"
 
 void NPartImage::Members(MemberTable<NPartImage>& m) {
     m.Add<&NPartImage::Image>("Image");

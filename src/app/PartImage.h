@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/Part.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NStillImage;
 

@@ -3,9 +3,9 @@
 // and destroyed in the reverse order: the streams outlive the log, and the log
 // outlives everything defined after it. The document is destroyed after the log,
 // so its teardown must not log.
-#include "app/Con.h"
+#include "base/Con.h"
+#include "document/NimbusDocument.h"
 #include "io/Data.h"
-#include "object/NimbusDocument.h"
 #include "render/ParticleMaterial.h"
 #include "render/Shader.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "effects/Mesh.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NQuadMesh : public NMesh {
   public:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "effects/QuadMesh.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NRoundQuad : public NQuadMesh {
   public:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "effects/Particle.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NColorValue;
 class NFloatValue;

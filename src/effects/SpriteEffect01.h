@@ -1,7 +1,7 @@
 #pragma once
 
 #include "effects/SpriteMesh.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NSpriteEffect01 : public NSpriteMesh {
   public:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "effects/Mesh.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NSpriteMesh : public NMesh {
   public:

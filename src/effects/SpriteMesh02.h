@@ -1,7 +1,7 @@
 #pragma once
 
 #include "effects/SpriteMesh.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NSpriteMesh02 : public NSpriteMesh {
   public:

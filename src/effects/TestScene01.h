@@ -1,6 +1,6 @@
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/Scene.h"
 
 class NTestScene01 : public NScene {

@@ -5,7 +5,7 @@
 #include <new>
 #include <utility>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/JPGFile.h"
 #include "image/RAWFile.h"
 #include "image/TGAFile.h"

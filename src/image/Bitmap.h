@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "image/BitmapFormat.h"
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 
 class NData;
 

@@ -1,6 +1,6 @@
 #include "image/BitmapFile.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "io/Data.h"
 
 int ReadExactly(NData& stream, void* target, int count) {

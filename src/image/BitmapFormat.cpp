@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/Con.h"
+#include "base/Con.h"
 
 namespace {
 

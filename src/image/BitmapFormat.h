@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "object/Class.h"
+#include "reflect/Class.h"
 
 // The four sub-fields of a layout; the values are the NBitmapFormat constants.
 struct NBitmapLayout {

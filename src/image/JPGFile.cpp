@@ -10,7 +10,7 @@
 // jerror.h after jpeglib.h: it uses the library's types.
 #include <jerror.h>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/Bitmap.h"
 #include "io/Data.h"
 

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/Bitmap.h"
 #include "io/Data.h"
 

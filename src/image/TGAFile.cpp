@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/Bitmap.h"
 #include "image/RAWFile.h"
 #include "io/Data.h"

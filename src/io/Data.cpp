@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "io/StdIO.h"
 #include "io/ZipIO.h"
 

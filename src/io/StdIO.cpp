@@ -7,7 +7,7 @@
 #include <cstring>
 #include <new>
 
-#include "app/Con.h"
+#include "base/Con.h"
 
 namespace {
 

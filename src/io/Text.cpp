@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "app/Con.h"
-#include "object/OwnedText.h"
+#include "base/Con.h"
+#include "base/OwnedText.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 // it out in one piece when the file is closed.
 #pragma once
 
+#include "base/ByteBuffer.h"
 #include "io/Data.h"
-#include "object/ByteBuffer.h"
 
 // Reading status codes; ReportError prints them as "E%04d" with their texts.
 enum TextStatus {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "object/MemberTable.h"
 #include "raytrace/RaySphere.h"
+#include "reflect/MemberTable.h"
 
 class NRayInvSphere : public NRaySphere {
   public:

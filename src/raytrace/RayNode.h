@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/TransformNode.h"
 
 class NRayNode : public NTransformNode {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "object/MemberTable.h"
 #include "raytrace/RayNode.h"
+#include "reflect/MemberTable.h"
 
 class NRayNode1 : public NRayNode {
   public:

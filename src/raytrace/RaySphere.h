@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "object/MemberTable.h"
 #include "raytrace/RayPrim.h"
+#include "reflect/MemberTable.h"
 
 class NFloatValue;
 

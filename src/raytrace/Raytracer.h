@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/Drawable.h"
 
 class NRaytracer : public NDrawable {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/Drawable.h"
 
 class NRaytracer01 : public NDrawable {

@@ -2,7 +2,7 @@
 // faces culled.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "render/Material.h"
 
 class NTexture;

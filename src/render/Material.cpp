@@ -1,6 +1,6 @@
 #include "render/Material.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "render/Extensions.h"
 #include "render/Shader.h"
 #include "render/Texture.h"

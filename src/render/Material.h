@@ -5,8 +5,8 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 #include "render/VertexLayout.h"
 
 class NShader;

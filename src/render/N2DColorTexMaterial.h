@@ -1,7 +1,7 @@
 // Flat overlays: opaque, smooth shaded, no depth test or writes, nothing culled.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "render/Material.h"
 
 class NTexture;

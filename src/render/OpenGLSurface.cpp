@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "render/SurfaceLayout.h"
 
 NOpenGLSurface::~NOpenGLSurface() {

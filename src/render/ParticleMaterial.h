@@ -1,7 +1,7 @@
 // Particles: blended, flat shaded, no depth test or writes, normals rescaled.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "render/Material.h"
 
 class NTexture;

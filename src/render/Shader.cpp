@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "io/Data.h"
 #include "render/RenderingContext.h"
 #include "render/ShaderProgram.h"

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NShader : public NClass {
   public:

@@ -1,6 +1,6 @@
 #include "render/ShaderProgram.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "render/Extensions.h"
 
 namespace {

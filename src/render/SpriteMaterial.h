@@ -2,7 +2,7 @@
 // shader samples "Texture0" and "Texture1".
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "render/Material.h"
 
 class NTexture;

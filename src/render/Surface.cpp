@@ -1,7 +1,7 @@
 #include "render/Surface.h"
 
-#include "app/Con.h"
-#include "app/KeyTimer.h"
+#include "base/Con.h"
+#include "render/KeyTimer.h"
 #include "render/SurfaceLayout.h"
 #include "render/VirtualKey.h"
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/Bitmap.h"
 #include "render/RenderingContext.h"
 

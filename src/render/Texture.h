@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NBitmap;
 

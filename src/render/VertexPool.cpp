@@ -1,6 +1,6 @@
 #include "render/VertexPool.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 
 Nx* CurrentVertexPool = nullptr;
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "render/Surface.h"
 
 void NCamera::Members(MemberTable<NCamera>& m) {

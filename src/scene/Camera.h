@@ -1,7 +1,7 @@
 // A perspective view with the near plane at 1 and the aspect of the active surface.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/View.h"
 
 class NCamera : public NView {

@@ -2,8 +2,8 @@
 
 #include <typeinfo>
 
-#include "app/Con.h"
-#include "object/Registry.h"
+#include "base/Con.h"
+#include "reflect/Registry.h"
 
 const char* ClassNameOf(const NClass* object) {
     const int index = object ? FindClassByType(typeid(*object)) : NoClass;

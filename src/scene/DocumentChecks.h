@@ -3,7 +3,7 @@
 // class names.
 #pragma once
 
-#include "object/Class.h"
+#include "reflect/Class.h"
 
 // The document name of the object's class; "(unregistered)" for a class outside
 // the class table, so that a message never prints a null name.

@@ -1,6 +1,6 @@
 #include "scene/Drawable.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "render/Material.h"
 #include "scene/DocumentChecks.h"
 #include "scene/Scene.h"

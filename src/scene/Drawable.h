@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/TransformNodeContent.h"
 
 class NMaterial;

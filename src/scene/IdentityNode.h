@@ -2,7 +2,7 @@
 // Every scene's root is one.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/TransformNode.h"
 
 class NIdentityNode : public NTransformNode {

@@ -1,6 +1,6 @@
 #include "scene/Matrix44.h"
 
-#include "values/ScalarMath.h"
+#include "base/ScalarMath.h"
 
 namespace {
 

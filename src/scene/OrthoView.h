@@ -2,7 +2,7 @@
 // (right), y from -0.75 (top) to 0.75 (bottom), so y grows downward.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/View.h"
 
 class NOrthoView : public NView {

@@ -2,7 +2,7 @@
 // origin, then move the origin to `Position`.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/TransformNode.h"
 
 class NFloatValue;

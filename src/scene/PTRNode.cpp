@@ -1,6 +1,6 @@
 #include "scene/PTRNode.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "scene/DocumentChecks.h"
 #include "values/FloatValue.h"
 #include "values/VectValue.h"

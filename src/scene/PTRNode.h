@@ -2,7 +2,7 @@
 // on one, so that the node's worldInverse is the view matrix.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/TransformNode.h"
 
 class NFloatValue;

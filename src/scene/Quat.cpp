@@ -1,6 +1,6 @@
 #include "scene/Quat.h"
 
-#include "values/ScalarMath.h"
+#include "base/ScalarMath.h"
 
 void QuatFromAxisAngle(Quat& q, float angle, const Vector3& axis) {
     const float half = angle * -0.5f;

@@ -2,10 +2,10 @@
 
 #include <GL/gl.h>
 
-#include "app/Con.h"
-#include "effects/StillImage.h"
+#include "base/Con.h"
 #include "render/VertexPool.h"
 #include "scene/DocumentChecks.h"
+#include "scene/StillImage.h"
 #include "scene/View.h"
 
 NScene* CurrentScene = nullptr;

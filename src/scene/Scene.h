@@ -4,8 +4,8 @@
 // projection and draws its drawables, pass 2 before pass 1.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 #include "scene/Drawable.h"
 #include "scene/IdentityNode.h"
 

@@ -1,6 +1,6 @@
 #include "scene/TransformNode.h"
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "scene/DocumentChecks.h"
 #include "scene/TransformNodeContent.h"
 

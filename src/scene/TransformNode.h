@@ -3,8 +3,8 @@
 // one content object that reads them.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 #include "scene/Matrix44.h"
 
 class NTransformNodeContent;

@@ -2,8 +2,8 @@
 // matrices of the node it hangs on.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NTransformNode;
 

@@ -2,7 +2,7 @@
 // before drawing, and its View3D's node gives the camera transform.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "scene/TransformNodeContent.h"
 
 class NView : public NTransformNodeContent {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "sound/BassLibrary.h"
 
 namespace {

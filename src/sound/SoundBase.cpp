@@ -1,6 +1,6 @@
 #include "sound/SoundBase.h"
 
-#include "app/Ticks.h"
+#include "base/Ticks.h"
 
 int NSoundBase::Init(int) {
     state = kInitialised;

@@ -1,7 +1,7 @@
 #include "values/CameraPosition01.h"
 
-#include "app/FrameTime.h"
-#include "values/ScalarMath.h"
+#include "base/FrameTime.h"
+#include "base/ScalarMath.h"
 
 void NCameraPosition01::Update() {
     x = 400;

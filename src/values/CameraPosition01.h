@@ -2,7 +2,7 @@
 // either way, at x = 400.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/VectValue.h"
 
 class NCameraPosition01 : public NVectValue {

@@ -2,8 +2,8 @@
 // elements it starts as opaque black, as "#000000" would read.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NColorValue : public NClass {
   public:

@@ -1,6 +1,6 @@
 #include "values/DeltaFloatValue.h"
 
-#include "app/FrameTime.h"
+#include "base/FrameTime.h"
 
 void NDeltaFloatValue::Members(MemberTable<NDeltaFloatValue>& m) {
     m.Add<&NDeltaFloatValue::Start>("Start");

@@ -1,7 +1,7 @@
 // A float that moves linearly with the part's clock: Delta x time + Start.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/FloatValue.h"
 
 class NDeltaFloatValue : public NFloatValue {

@@ -3,7 +3,7 @@
 // while the inherited fields hold the result for the owners.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/ColorValue.h"
 #include "values/DynamicValue.h"
 

@@ -1,6 +1,6 @@
 #include "values/DynamicPosVelAccFloat.h"
 
-#include "app/FrameTime.h"
+#include "base/FrameTime.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // each brought up to date before it is used.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/DynamicValue.h"
 #include "values/FloatValue.h"
 

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "app/FrameTime.h"
+#include "base/FrameTime.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // through its members; the guard cuts such a cycle instead of recursing without end.
 #pragma once
 
-#include "app/Con.h"
+#include "base/Con.h"
 
 class DynamicValueGuard {
   public:

@@ -2,8 +2,8 @@
 // class, call Update each frame and then read `f`; derived kinds recompute it.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NFloatValue : public NClass {
   public:

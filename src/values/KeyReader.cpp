@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "values/BSFloatValue.h"
 #include "values/BSVectValue.h"
 #include "values/LinColorValue.h"

@@ -1,7 +1,7 @@
 // Reads one "Key" element into the keyframed value object of its parent element.
 #pragma once
 
-#include "object/Class.h"
+#include "reflect/Class.h"
 
 // `owner` is the parent element's object (may be null), `ownerClassName` the parent's
 // element name, `timeText` the key's "Time" attribute and `valueText` its character

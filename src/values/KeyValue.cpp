@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/Con.h"
-#include "app/FrameTime.h"
-#include "values/ScalarMath.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
+#include "base/ScalarMath.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "object/Class.h"
+#include "reflect/Class.h"
 
 // Floats per key: 1 (float), 3 (vector) or 4 (colour).
 constexpr int kMaxKeyDimension = 4;

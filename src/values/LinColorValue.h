@@ -2,7 +2,7 @@
 // elements of its document element.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/ColorValue.h"
 #include "values/KeyValue.h"
 

@@ -2,7 +2,7 @@
 // named in documents.
 #pragma once
 
-#include "object/Class.h"
+#include "reflect/Class.h"
 
 class NMatrixValue : public NClass {
   public:

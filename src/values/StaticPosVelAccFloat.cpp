@@ -1,6 +1,6 @@
 #include "values/StaticPosVelAccFloat.h"
 
-#include "app/FrameTime.h"
+#include "base/FrameTime.h"
 
 void NStaticPosVelAccFloat::Members(MemberTable<NStaticPosVelAccFloat>& m) {
     m.Add<&NStaticPosVelAccFloat::P0>("P0");

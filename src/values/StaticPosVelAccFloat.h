@@ -1,7 +1,7 @@
 // A float on a quadratic path of the part's clock: P0 + V0 t + A0 t^2.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/FloatValue.h"
 
 class NStaticPosVelAccFloat : public NFloatValue {

@@ -1,6 +1,6 @@
 #include "values/StaticPosVelAccVect.h"
 
-#include "app/FrameTime.h"
+#include "base/FrameTime.h"
 
 void NStaticPosVelAccVect::Members(MemberTable<NStaticPosVelAccVect>& m) {
     m.Add<&NStaticPosVelAccVect::P0_x>("P0_x");

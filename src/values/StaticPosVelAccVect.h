@@ -1,7 +1,7 @@
 // A vector on a quadratic path of the part's clock, per component P0 + V0 t + A0 t^2.
 #pragma once
 
-#include "object/MemberTable.h"
+#include "reflect/MemberTable.h"
 #include "values/VectValue.h"
 
 class NStaticPosVelAccVect : public NVectValue {

@@ -2,12 +2,11 @@
 // forms they share with the keys of keyframed values.
 #pragma once
 
-#include "object/Class.h"
+#include "reflect/Class.h"
 
 class NFloatValue;
 class NVectValue;
 class NColorValue;
-class NTexture;
 
 // One number, as "%f" reads it (leading blanks skipped, trailing text ignored).
 bool ParseFloat(const char* text, float* value);
@@ -22,10 +21,3 @@ bool ParseColor(const char* text, float values[4]);
 NFloatValue* ReadFloatValue(const char* text);
 NVectValue* ReadVectValue(const char* text);
 NColorValue* ReadColorValue(const char* text);
-// A texture with a new bitmap that holds the file name; nothing is loaded here.
-NTexture* ReadTextureValue(const char* text);
-
-// The reader for an element of class `className` ("Float", "Vector", "Color",
-// "Texture"; compared exactly): a new object, or null when the class has no reader
-// or the text does not read, and the caller makes a default object instead.
-NClass* ReadBasicValue(const char* className, const char* text);

@@ -2,8 +2,8 @@
 // x, y and z in Update.
 #pragma once
 
-#include "object/Class.h"
-#include "object/MemberTable.h"
+#include "reflect/Class.h"
+#include "reflect/MemberTable.h"
 
 class NVectValue : public NClass {
   public:

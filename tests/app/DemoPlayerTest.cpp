@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "app/Con.h"
 #include "app/Demo.h"
 #include "app/FrameClock.h"
-#include "app/FrameTime.h"
-#include "effects/StillImage.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
 #include "render/DisplayTestSupport.h"
 #include "render/OpenGLSurface.h"
 #include "scene/Scene.h"
+#include "scene/StillImage.h"
 
 namespace {
 

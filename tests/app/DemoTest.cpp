@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "app/Con.h"
-#include "app/CurrentSound.h"
+#include "app/ClassTable.h"
 #include "app/FrameClock.h"
-#include "app/FrameTime.h"
-#include "app/KeyTimer.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
+#include "document/NimbusDocument.h"
 #include "io/Data.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
+#include "render/KeyTimer.h"
 #include "render/VertexPool.h"
 #include "scene/Scene.h"
+#include "sound/CurrentSound.h"
 #include "sound/Sound.h"
 #include "sound/SoundTestSupport.h"
 

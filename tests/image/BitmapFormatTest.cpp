@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Con.h"
+#include "base/Con.h"
 
 TEST(BitmapFormat, KindFollowsTheExtensionInAnyCase) {
     EXPECT_EQ(FileKindFromName("photo.jpg"), NBitmapFormat::kJpegFile);

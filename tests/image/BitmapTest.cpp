@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Con.h"
+#include "app/ClassTable.h"
+#include "base/Con.h"
 #include "image/ImageTestSupport.h"
 #include "image/RAWFile.h"
 #include "image/TGAFile.h"
-#include "object/ClassTable.h"
-#include "object/Registry.h"
+#include "reflect/Registry.h"
 
 using namespace imagetest;
 

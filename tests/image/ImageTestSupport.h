@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/Bitmap.h"
 #include "io/Data.h"
 #include "pack/Pack.h"

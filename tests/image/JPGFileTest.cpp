@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/ImageTestSupport.h"
 
 using namespace imagetest;

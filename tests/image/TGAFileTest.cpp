@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "image/ImageTestSupport.h"
 
 using namespace imagetest;

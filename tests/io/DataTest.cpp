@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 
 TEST(Data, UnknownModeLeavesNoBackEndAndEveryOperationFails) {
     NData stream;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 #include "io/Data.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 #include "pack/Pack.h"
 
 namespace {

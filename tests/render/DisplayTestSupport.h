@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/Con.h"
+#include "base/Con.h"
 
 namespace test {
 

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "RenderTestSupport.h"
+#include "app/ClassTable.h"
+#include "document/NimbusDocument.h"
 #include "image/Bitmap.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
 #include "render/ColorTexMaterial.h"
 #include "render/N2DColorTex2Material.h"
 #include "render/N2DColorTexMaterial.h"

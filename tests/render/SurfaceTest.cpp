@@ -9,7 +9,7 @@
 
 #include "DisplayTestSupport.h"
 #include "ScreenPixel.h"
-#include "app/KeyTimer.h"
+#include "render/KeyTimer.h"
 #include "render/OpenGLSurface.h"
 
 namespace {

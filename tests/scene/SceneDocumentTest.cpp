@@ -7,10 +7,10 @@
 
 #include "SceneTestSupport.h"
 #include "TestSupport.h"
-#include "app/FrameTime.h"
+#include "app/ClassTable.h"
+#include "base/FrameTime.h"
+#include "document/NimbusDocument.h"
 #include "io/Data.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
 #include "render/DisplayTestSupport.h"
 #include "render/OpenGLSurface.h"
 #include "scene/Camera.h"

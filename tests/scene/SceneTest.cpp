@@ -5,11 +5,11 @@
 #include <string>
 
 #include "SceneTestSupport.h"
+#include "app/ClassTable.h"
 #include "app/Part.h"
-#include "effects/StillImage.h"
 #include "effects/TestScene01.h"
-#include "object/ClassTable.h"
 #include "render/VertexPool.h"
+#include "scene/StillImage.h"
 #include "scene/View.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "render/Material.h"
 #include "scene/Drawable.h"
 #include "scene/Matrix44.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "SceneTestSupport.h"
-#include "object/ClassRegistration.h"
-#include "object/ClassTable.h"
+#include "app/ClassTable.h"
+#include "reflect/ClassRegistration.h"
 #include "scene/Camera.h"
 #include "scene/IdentityNode.h"
 #include "scene/PAANode.h"

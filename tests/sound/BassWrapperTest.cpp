@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "SoundTestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 #include "sound/BassLibrary.h"
 #include "sound/Sound.h"
 

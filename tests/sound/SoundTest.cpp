@@ -7,7 +7,7 @@
 
 #include "SoundTestSupport.h"
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "base/Con.h"
 #include "io/Data.h"
 #include "sound/BassLibrary.h"
 

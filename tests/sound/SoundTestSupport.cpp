@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "app/Ticks.h"
+#include "base/Ticks.h"
 
 namespace soundtest {
 

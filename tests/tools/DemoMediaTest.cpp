@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "app/Con.h"
+#include "app/ClassTable.h"
 #include "app/Demo.h"
 #include "app/PartImage.h"
+#include "base/Con.h"
+#include "document/NimbusDocument.h"
 #include "image/Bitmap.h"
 #include "io/Data.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
-#include "object/String.h"
+#include "reflect/String.h"
 #include "sound/BassLibrary.h"
 
 namespace {

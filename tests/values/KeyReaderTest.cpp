@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/Con.h"
-#include "app/FrameTime.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
 #include "values/BSFloatValue.h"
 #include "values/BSVectValue.h"
 #include "values/LinColorValue.h"

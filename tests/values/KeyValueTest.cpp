@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "app/Con.h"
-#include "app/FrameTime.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
 
 namespace {
 

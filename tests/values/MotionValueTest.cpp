@@ -1,8 +1,9 @@
 // Values that follow a formula of the part's clock.
 #include <gtest/gtest.h>
 
-#include "app/Con.h"
-#include "app/FrameTime.h"
+#include "base/Con.h"
+#include "base/FrameTime.h"
+#include "base/ScalarMath.h"
 #include "values/CameraPosition01.h"
 #include "values/DeltaFloatValue.h"
 #include "values/DynamicColorValue.h"
@@ -10,7 +11,6 @@
 #include "values/DynamicPosVelAccVect.h"
 #include "values/KeyReader.h"
 #include "values/LinVectValue.h"
-#include "values/ScalarMath.h"
 #include "values/StaticPosVelAccFloat.h"
 #include "values/StaticPosVelAccVect.h"
 

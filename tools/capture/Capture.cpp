@@ -7,13 +7,13 @@
 
 #include "app/AppPath.h"
 #include "app/Application.h"
-#include "app/Con.h"
+#include "app/ClassTable.h"
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
 #include "app/FrameClock.h"
+#include "base/Con.h"
 #include "capture/OffscreenFrame.h"
-#include "object/ClassTable.h"
-#include "object/NimbusDocument.h"
+#include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
 namespace {

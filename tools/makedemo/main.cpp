@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/Con.h"
+#include "base/Con.h"
 #include "makedemo/DemoMedia.h"
 
 int main(int argc, char** argv) {

@@ -1,4 +1,0 @@
-#include "app/FrameTime.h"
-
-float CurrentTime = 0;
-float PartFade = 1;

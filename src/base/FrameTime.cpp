@@ -1,0 +1,4 @@
+#include "base/FrameTime.h"
+
+float CurrentTime = 0;
+float PartFade = 1;

@@ -1,0 +1,372 @@
+// The document compiler: turns the node tree of a loaded document into linked
+// engine objects.
+#include <cstdio>
+#include <cstring>
+
+#include "base/Con.h"
+#include "document/BasicValueReader.h"
+#include "document/DocNode.h"
+#include "document/NimbusDocument.h"
+#include "reflect/ObjectList.h"
+#include "reflect/Registry.h"
+#include "values/KeyReader.h"
+
+namespace {
+
+bool IsBlank(const char* value) {
+    return !value || strcmp(value, kBlankValue) == 0;
+}
+
+const char* Text(const char* text) {
+    return text ? text : "(null)";
+}
+
+const char* Value(const char* value) {
+    return value ? value : kBlankValue;
+}
+
+// An object stands at one place of one container: linking it a second time would
+// break the first container or close a cycle.
+bool AlreadyLinked(const NListNodeClass* entry, const NListNodeClass* root) {
+    return entry == root || entry->prev || entry->next;
+}
+
+bool AlreadyLinked(const NTreeNodeClass* entry, const NTreeNodeClass* parent) {
+    if (entry->parent || entry->firstChild) {
+        return true;
+    }
+    for (const NTreeNodeClass* above = parent; above; above = above->parent) {
+        if (above == entry) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+NClass* NimbusDocument::Lookup() {
+    if (!soughtName) {
+        return nullptr;
+    }
+    stopped = false;
+    // The trace of "FloatR" reports every named node visited, so it walks all of them.
+    const bool trace = strcmp(soughtName, "FloatR") == 0;
+    const auto& candidates = trace ? index.AllNamed() : index.Named(soughtName);
+    int skipUntil = 0;
+    for (const DocNode* node : candidates) {
+        if (stopNode && node->order >= stopNode->order) {
+            stopped = true;
+            return nullptr;
+        }
+        if (node->order < skipUntil) {
+            continue;
+        }
+        if (trace) {
+            Con.PrintLine("Lookup %s %p", node->name, static_cast<void*>(node->firstChild));
+        }
+        if (strcmp(node->name, soughtName) != 0) {
+            continue;
+        }
+        if (!node->object) {
+            // Its subtree is passed over: nothing below an unconverted node is converted.
+            Con.Error("Reference: a node with name %s exists, but is not converted yet",
+                      node->name);
+            skipUntil = node->subtreeEnd;
+            continue;
+        }
+        const int found = GetClassIndex(node->object);
+        if (IsDerived(soughtClass, found)) {
+            return node->object;
+        }
+        Con.Error("Reference: node %s is of class %s which is incompatible with class %s",
+                  node->name, Text(GetClassName(found)), Text(GetClassName(soughtClass)));
+    }
+    return nullptr;
+}
+
+NClass* NimbusDocument::Find(const char* name, int cls, const DocNode* stop) {
+    soughtName = name;
+    soughtClass = cls;
+    stopNode = stop;
+    return Lookup();
+}
+
+void NimbusDocument::Compile() {
+    index.Build(&root);
+    root.childFailed = 0;
+    containerKind = kContainerNone;
+    containerClass = NoClass;
+    depth = 1;
+    CompileNode(&root);
+    if (root.childFailed) {
+        Con.Warning("Compile: Unexpected nodes found");
+    }
+    index.Clear();
+}
+
+NClass* NimbusDocument::CompileAndFind(const char* className) {
+    Compile();
+    if (!className) {
+        return nullptr;
+    }
+    const int cls = GetClassIndex(className);
+    if (cls < 0) {
+        return nullptr;
+    }
+    for (DocNode* child = root.firstChild; child; child = child->next) {
+        if (child->object && IsDerived(cls, GetClassIndex(child->object))) {
+            return child->object;
+        }
+    }
+    return nullptr;
+}
+
+void NimbusDocument::Destroy() {
+    ForgetObjects(&root);
+    Con.PrintLine("Destroy: Remnant objects: DISABLED");
+    Con.PrintLine("Destroy: Done.");
+}
+
+void NimbusDocument::ForgetObjects(DocNode* node) {
+    for (; node; node = node->next) {
+        node->object = nullptr;
+        ForgetObjects(node->firstChild);
+    }
+}
+
+void NimbusDocument::CompileNode(DocNode* node) {
+    node->childFailed = 0;
+    const Outcome outcome = CompileElement(node);
+    if (outcome == kFailed || outcome == kFailedKeepChildren) {
+        (node->parent ? node->parent : node)->childFailed = 1;
+    }
+    if (outcome == kCompiled || outcome == kFailedKeepChildren) {
+        CompileChildren(node);
+    }
+}
+
+void NimbusDocument::CompileChildren(DocNode* node) {
+    ++depth;
+    for (DocNode* child = node->firstChild; child; child = child->next) {
+        CompileNode(child);
+    }
+    --depth;
+    if (node->container != kContainerNone) {
+        containerKind = kContainerNone;
+    }
+    if (node->parent && node->childFailed) {
+        node->parent->childFailed = 1;
+    }
+}
+
+NimbusDocument::Outcome NimbusDocument::CompileElement(DocNode* node) {
+    DocNode* parent = node->parent;
+    if (!parent) {
+        if (!node->className || strcmp(node->className, "Nimbus") != 0) {
+            Con.Error("root node must be \"Nimbus\"");
+            return kFailed;
+        }
+        return kCompiled;
+    }
+    if (strcmp(node->className, "Key") == 0) {
+        const bool added = ReadKey(parent->object, parent->className, node->time, node->value);
+        return added ? kCompiled : kFailed;
+    }
+    const int cls = GetClassIndex(node->className);
+    if (cls == NoClass) {
+        Con.Warning("unknown class [%s]", node->className);
+        return kFailed;
+    }
+    if (containerKind != kContainerNone) {
+        return CompileEntry(node, cls);
+    }
+    if (parent->object) {
+        return CompileMember(node, cls);
+    }
+    return CompileTopLevel(node, cls);
+}
+
+NimbusDocument::Outcome NimbusDocument::CompileEntry(DocNode* node, int cls) {
+    if (cls < 0) {
+        Con.Error("containers can not contain basic types");
+        return kSkipped;
+    }
+    if (node->container != kContainerNone) {
+        Con.Error("members of containers can not be containers themselves");
+        return kFailed;
+    }
+    NClass* found = Find(node->name, containerClass, nullptr);
+    if (!found) {
+        Con.Error("invalid reference to object %s of class %s", Text(node->name), node->className);
+        return kFailed;
+    }
+    const bool linked =
+        containerKind == kContainerList ? LinkListEntry(node, found) : LinkTreeEntry(node, found);
+    if (!linked) {
+        return kFailed;
+    }
+    node->object = found;
+    return kCompiled;
+}
+
+bool NimbusDocument::LinkListEntry(DocNode* node, NClass* found) {
+    auto* root = dynamic_cast<NListNodeClass*>(node->parent->object);
+    if (!root) {
+        Con.Error("missing root node in list container");
+        return false;
+    }
+    auto* entry = dynamic_cast<NListNodeClass*>(found);
+    if (!entry || AlreadyLinked(entry, root)) {
+        Con.Error("object %s of class %s is already in a container", Text(node->name),
+                  node->className);
+        return false;
+    }
+    entry->SetParent(root);
+    if (IsDerived(FindClassByName("Scene"), containerClass)) {
+        SetSceneEndTime(node, found);
+    }
+    return true;
+}
+
+bool NimbusDocument::LinkTreeEntry(DocNode* node, NClass* found) {
+    auto* parent = dynamic_cast<NTreeNodeClass*>(node->parent->object);
+    if (!parent) {
+        Con.Error("missing parent node in tree container");
+        return false;
+    }
+    auto* entry = dynamic_cast<NTreeNodeClass*>(found);
+    if (!entry || AlreadyLinked(entry, parent)) {
+        Con.Error("object %s of class %s is already in a container", Text(node->name),
+                  node->className);
+        return false;
+    }
+    entry->SetParent(parent);
+    return true;
+}
+
+// A scene list entry may carry the scene's end time.
+void NimbusDocument::SetSceneEndTime(DocNode* node, NClass* scene) {
+    Con.PrintLine("Scene list node Time=[%s]", Text(node->time));
+    if (!node->time) {
+        return;
+    }
+    float time = 0;
+    if (sscanf(node->time, "%f", &time) != 1) {
+        Con.Error("key time [%s] is invalid", node->time);
+        return;
+    }
+    const int endTime = GetMemberIndex(scene, "EndTime");
+    if (time != 0 && endTime >= 0) {
+        char text[64];
+        snprintf(text, sizeof text, "%.9g", time);
+        SetMember(scene, endTime, text);
+    }
+}
+
+NimbusDocument::Outcome NimbusDocument::CompileMember(DocNode* node, int cls) {
+    DocNode* parent = node->parent;
+    NClass* owner = parent->object;
+    if (!node->role) {
+        Con.Error("missing Role of type \"%s\"", node->className);
+        return kFailed;
+    }
+    const int member = GetMemberIndex(owner, node->role);
+    if (member == NoClass) {
+        Con.Warning("unknown member [%s] of [%s]", node->role, parent->className);
+        return kFailed;
+    }
+    if (cls < 0) {
+        if (node->container != kContainerNone) {
+            Con.Error("basic types can not have containers");
+            return kFailed;
+        }
+        if (SetMember(owner, member, node->value) != 0) {
+            Con.Error("failed to set member type %s value [%s]", node->className,
+                      Value(node->value));
+            return kFailed;
+        }
+        return kCompiled;
+    }
+    const uint32_t declared = GetMemberRecord(member)->container;
+    if (node->container != declared) {
+        Con.Error("Invalid container of %s: expected %s, found %s", node->role,
+                  GetContainerName(declared), GetContainerName(node->container));
+        if (declared == kContainerNone) {
+            return kFailed;
+        }
+    }
+    if (CheckMemberClass(owner, member, cls) < 0) {
+        Con.Error(
+            "Failed to set member %s of object %s of class %s. Object %s is of class %s. Class "
+            "%s or derived class is expected.",
+            node->role, Text(parent->name), parent->className, Text(node->name), node->className,
+            Text(GetClassName(GetMemberType(member))));
+        return kFailed;
+    }
+    if (node->container != kContainerNone) {
+        return OpenContainer(node, member, cls);
+    }
+    return SetObjectMember(node, member, cls);
+}
+
+NimbusDocument::Outcome NimbusDocument::OpenContainer(DocNode* node, int member, int cls) {
+    containerKind = node->container;
+    containerClass = cls;
+    if (node->name) {
+        Con.Warning("Containers should be unnamed. A %s Container has a name (%s)",
+                    GetContainerName(node->container), node->name);
+    }
+    node->object = GetContainerRoot(node->parent->object, member);
+    return kCompiled;
+}
+
+NimbusDocument::Outcome NimbusDocument::SetObjectMember(DocNode* node, int member, int cls) {
+    DocNode* parent = node->parent;
+    NClass* object = node->name ? Find(node->name, cls, node) : nullptr;
+    const bool reference = object != nullptr;
+    if (reference && node->firstChild) {
+        Con.Error("reference is expanded (node %s of class %s)", node->name,
+                  Text(GetClassName(cls)));
+        return kFailed;
+    }
+    if (!reference) {
+        object = MakeObject(node, cls);
+    }
+    if (SetMember(parent->object, member, object) != 0) {
+        Con.Error("failed to set member %s of %s", node->role, Text(parent->name));
+        if (!reference) {
+            delete object;
+        }
+        return kFailed;
+    }
+    node->object = object;
+    return kCompiled;
+}
+
+NimbusDocument::Outcome NimbusDocument::CompileTopLevel(DocNode* node, int cls) {
+    if (node->container != kContainerNone) {
+        Con.Error("the root node may not be a container");
+        return kFailed;
+    }
+    if (cls < 0) {
+        Con.Warning("no owner class exists, basic type %s value %s is discarded", node->className,
+                    Value(node->value));
+        return kFailedKeepChildren;
+    }
+    node->object = MakeObject(node, cls);
+    return kCompiled;
+}
+
+// From the element's text where a value reader reads it, else a default object.
+// Objects read from text join the list of created objects too: like every compiled
+// object they live until the process ends, and the list keeps them reachable.
+NClass* NimbusDocument::MakeObject(DocNode* node, int cls) {
+    if (!IsBlank(node->value)) {
+        if (NClass* object = ReadBasicValue(node->className, node->value)) {
+            ObjectList.Add(object, cls);
+            return object;
+        }
+    }
+    return CreateObject(cls);
+}
