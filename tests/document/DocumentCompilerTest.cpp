@@ -124,13 +124,13 @@ TEST_F(DocumentCompilerTest, AContainerOfTheWrongKindIsReportedOnceAndItsEntries
         "  <Part Role=\"PartList\" Container=\"Tree\"><Part Name=\"P1\"/><Part "
         "Name=\"P2\"/></Part>\n"
         "</Demo>");
-    EXPECT_EQ(Con.ErrorCount(), 2) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 2) << test::LogText();
     EXPECT_TRUE(Logged("Error: Invalid container of Nodes: expected Tree, found List\r\n"))
-        << Log();
+        << test::LogText();
     EXPECT_TRUE(Logged("Error: Invalid container of PartList: expected List, found Tree\r\n"))
-        << Log();
-    EXPECT_FALSE(Logged("missing")) << Log();
-    EXPECT_FALSE(Logged("Unexpected nodes")) << Log();
+        << test::LogText();
+    EXPECT_FALSE(Logged("missing")) << test::LogText();
+    EXPECT_FALSE(Logged("Unexpected nodes")) << test::LogText();
     // Tree nodes still form the tree, parts still form the list.
     auto* scene = dynamic_cast<NScene*>(Object("S"));
     ASSERT_NE(scene, nullptr);
