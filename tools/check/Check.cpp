@@ -160,13 +160,26 @@ void CheckMusic(const NDemo& demo, Findings* findings) {
     findings->musicSeconds = static_cast<double>(CountFrames(*music)) / kMusicRate;
 }
 
+void PrintNoneIfEmpty(size_t count) {
+    if (count == 0) {
+        Con.PrintLine("    none");
+    }
+}
+
 void PrintSummary(const Findings& findings) {
     Con.PrintLine("Summary");
     Con.PrintLine("  parts, in played order:");
     for (const TimelinePart& part : findings.timeline.parts) {
-        Con.PrintLine("    %9.3f - %9.3f s  %s%s%s", part.start, part.end, part.name.c_str(),
-                      part.hasScene ? "" : "  (no scene)", part.shown ? "" : "  (never shown)");
+        const char* scene = part.hasScene ? "" : "  (no scene)";
+        if (part.shown) {
+            Con.PrintLine("    %9.3f - %9.3f s  %s%s", part.start, part.end, part.name.c_str(),
+                          scene);
+        } else {
+            Con.PrintLine("    %9s   %9.3f s  %s%s  (never shown)", "", part.end, part.name.c_str(),
+                          scene);
+        }
     }
+    PrintNoneIfEmpty(findings.timeline.parts.size());
     Con.PrintLine("  textures:");
     for (const TextureSummary& texture : findings.textures) {
         if (texture.loaded) {
@@ -175,10 +188,12 @@ void PrintSummary(const Findings& findings) {
             Con.PrintLine("    %s  (not loaded)", texture.file.c_str());
         }
     }
+    PrintNoneIfEmpty(findings.textures.size());
     Con.PrintLine("  shaders:");
     for (const ShaderSummary& shader : findings.shaders) {
         Con.PrintLine("    %s + %s", shader.vertex.c_str(), shader.fragment.c_str());
     }
+    PrintNoneIfEmpty(findings.shaders.size());
     if (findings.music.empty()) {
         Con.PrintLine("  music: none");
     } else if (findings.musicSeconds < 0) {
