@@ -104,7 +104,7 @@ void PipeFrames(DemoPlayer& player, SteppedClock& clock, const ExportSpan& span,
             break;
         }
         progress.Update(k + 1);
-        if (!going) {
+        if (!going && k + 1 < span.end) {
             Con.Warning("nimbus-capture: play ended at frame %ld, before the span's end", k);
             break;
         }

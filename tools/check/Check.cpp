@@ -123,12 +123,14 @@ void CheckShaders(const std::vector<NClass*>& objects, Findings* findings) {
         }
         ShaderSource vertex;
         ShaderSource fragment;
-        const bool loaded =
-            LoadShaderSource(shader->VertexShaderFilename, "VertexShaderFilename", &vertex) &
+        // Both are tried, so that both missing files are reported.
+        const bool vertexLoaded =
+            LoadShaderSource(shader->VertexShaderFilename, "VertexShaderFilename", &vertex);
+        const bool fragmentLoaded =
             LoadShaderSource(shader->FragmentShaderFilename, "FragmentShaderFilename", &fragment);
         const ShaderSummary summary = {vertex.name, fragment.name};
         findings->shaders.push_back(summary);
-        if (!loaded) {
+        if (!vertexLoaded || !fragmentLoaded) {
             continue;
         }
         for (const ShaderProblem& problem : CompileShaderPair(vertex, fragment)) {
