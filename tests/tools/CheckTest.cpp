@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 
 using playtest::Production;
 using playtest::Program;

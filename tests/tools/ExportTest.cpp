@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 #include "sound/OfflineMusic.h"
 #include "sound/SoundTestSupport.h"
 
