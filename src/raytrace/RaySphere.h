@@ -1,9 +1,12 @@
+// A sphere seen from outside, carried by a transform node and traced in ray space.
 #pragma once
 
 #include <cstdint>
 
 #include "raytrace/RayPrim.h"
+#include "raytrace/SphereMath.h"
 #include "reflect/MemberTable.h"
+#include "scene/Matrix44.h"
 
 class NFloatValue;
 
@@ -12,7 +15,24 @@ class NRaySphere : public NRayPrim {
     NClass* Create() override { return new NRaySphere; }
     static void Members(MemberTable<NRaySphere>& m);
 
+    // Initialises "Radius" (reported when missing: the sphere then has radius 0),
+    // then the sprite mesh for the capacity the tile gave.
+    void Init() override;
+    // Radius, matrices, centre and screen rectangle for the current frame.
+    void Update() override;
+    void TexCoord(const Vector3& point, float& u, float& v) const override;
+    // Whether the ray origin + t * direction meets the surface at some t >= 0; the
+    // nearer meeting for a sphere.
+    virtual bool Intersect(const Vector3& origin, const Vector3& direction, float& t) const;
+    // The outward direction at a point on the surface, not of unit length.
+    virtual Vector3 Normal(const Vector3& point) const;
+
     NFloatValue* Radius = nullptr;
-    float TextureRepeat = 0;
-    int32_t ReceiveShadows = 0;
+    float TextureRepeat = 1.0f;
+    int32_t ReceiveShadows = 1;
+    float radius = 0;
+    ScreenRect screen;
+    Vector3 centre = {0, 0, 0};
+    Matrix44 objectToRay;
+    Matrix44 rayToObject;
 };
