@@ -1,4 +1,5 @@
-// A sphere seen from inside: a room or sky around the eye.
+// A sphere seen from inside: a room or sky around the eye. Rays meet its inner
+// wall, and its normals point toward the centre.
 #pragma once
 
 #include "raytrace/RaySphere.h"
@@ -6,9 +7,6 @@
 
 class NRayInvSphere : public NRaySphere {
   public:
+    NRayInvSphere() { seenFromInside = true; }
     NClass* Create() override { return new NRayInvSphere; }
-    // The farther meeting, so a ray from inside finds the inner wall.
-    bool Intersect(const Vector3& origin, const Vector3& direction, float& t) const override;
-    // Points toward the centre.
-    Vector3 Normal(const Vector3& point) const override;
 };

@@ -44,16 +44,3 @@ void NRaySphere::Update() {
 void NRaySphere::TexCoord(const Vector3& point, float& u, float& v) const {
     SphereTexCoord(MatrixTransformPoint(rayToObject, point), TextureRepeat, u, v);
 }
-
-bool NRaySphere::Intersect(const Vector3& origin, const Vector3& direction, float& t) const {
-    SphereRoots roots;
-    if (!IntersectSphere(origin, direction, centre, radius * radius, roots)) {
-        return false;
-    }
-    t = roots.nearer;
-    return t >= 0.0f;
-}
-
-Vector3 NRaySphere::Normal(const Vector3& point) const {
-    return {point.x - centre.x, point.y - centre.y, point.z - centre.z};
-}

@@ -21,11 +21,26 @@ class NRaySphere : public NRayPrim {
     // Radius, matrices, centre and screen rectangle for the current frame.
     void Update() override;
     void TexCoord(const Vector3& point, float& u, float& v) const override;
-    // Whether the ray origin + t * direction meets the surface at some t >= 0; the
-    // nearer meeting for a sphere.
-    virtual bool Intersect(const Vector3& origin, const Vector3& direction, float& t) const;
-    // The outward direction at a point on the surface, not of unit length.
-    virtual Vector3 Normal(const Vector3& point) const;
+    // Whether the ray origin + t * direction meets the surface at some t >= 0: the
+    // nearer meeting seen from outside, the farther (the inner wall) from inside.
+    bool Intersect(const Vector3& origin, const Vector3& direction, float& t) const {
+        return Intersect(QuerySphere(origin, centre, radius * radius), direction, t);
+    }
+    // The same for a ray whose origin was prepared with QuerySphere.
+    bool Intersect(const SphereQuery& query, const Vector3& direction, float& t) const {
+        SphereRoots roots;
+        if (!IntersectSphere(query, direction, roots)) {
+            return false;
+        }
+        t = seenFromInside ? roots.farther : roots.nearer;
+        return t >= 0.0f;
+    }
+    // The direction away from the side it is seen from at a point on the surface,
+    // not of unit length.
+    Vector3 Normal(const Vector3& point) const {
+        const Vector3 out = {point.x - centre.x, point.y - centre.y, point.z - centre.z};
+        return seenFromInside ? Vector3{-out.x, -out.y, -out.z} : out;
+    }
 
     NFloatValue* Radius = nullptr;
     float TextureRepeat = 1.0f;
@@ -35,4 +50,7 @@ class NRaySphere : public NRayPrim {
     Vector3 centre = {0, 0, 0};
     Matrix44 objectToRay;
     Matrix44 rayToObject;
+
+  protected:
+    bool seenFromInside = false;
 };

@@ -13,7 +13,7 @@ void NRaySphere01::TexCoord(const Vector3& point, float& u, float& v) const {
 
 bool NRaySphere01::Intersect(const Vector3& origin, const Vector3& direction, float& t) const {
     SphereRoots roots;
-    if (!IntersectSphere(origin, direction, centre, radiusSquared, roots)) {
+    if (!IntersectSphere(QuerySphere(origin, centre, radiusSquared), direction, roots)) {
         return false;
     }
     t = radius > kRoomRadius ? roots.farther : roots.nearer;

@@ -56,13 +56,25 @@ void NRaytracer::Init() {
 }
 
 void NRaytracer::Render() {
+    rays = {};
     if (primitiveCount > 0) {
+        PrepareFrame();
         NTile::Render();
     }
 }
 
+void NRaytracer::PrepareFrame() {
+    const Vector3 eye = {0, 0, 0};
+    for (int32_t i = 0; i < primitiveCount; ++i) {
+        const NRaySphere& primitive = *primitives[i];
+        const float radiusSquared = primitive.radius * primitive.radius;
+        fromEye[i] = QuerySphere(eye, primitive.centre, radiusSquared);
+        fromLight[i] = QuerySphere(lights[0]->position, primitive.centre, radiusSquared);
+    }
+}
+
 void NRaytracer::Trace(RaySample& sample) {
-    const Vector3 origin = {0, 0, 0};
+    ++rays.primary;
     const Vector3 direction = {sample.x, sample.y, 1.0f};
     float nearest = kFarDepth;
     int32_t chosen = -1;
@@ -71,7 +83,7 @@ void NRaytracer::Trace(RaySample& sample) {
         const NRaySphere& primitive = *primitives[i];
         float t = 0;
         if (!primitive.screen.Contains(sample.x, sample.y) ||
-            !primitive.Intersect(origin, direction, t)) {
+            !primitive.Intersect(fromEye[i], direction, t)) {
             continue;
         }
         const Vector3 p = {t * direction.x, t * direction.y, t * direction.z};
@@ -97,7 +109,7 @@ void NRaytracer::Trace(RaySample& sample) {
     const float cosine = -Dot(normal, toPointUnit);
 
     float s = 0;
-    if (primitive.ReceiveShadows && (cosine < 0.0f || Shadowed(light.position, toPoint, chosen))) {
+    if (primitive.ReceiveShadows && (cosine < 0.0f || Shadowed(toPoint, chosen))) {
         s = light.ambient;
         sample.hit |= kRayShadow;
     } else {
@@ -109,10 +121,11 @@ void NRaytracer::Trace(RaySample& sample) {
     primitive.TexCoord(point, sample.u, sample.v);
 }
 
-bool NRaytracer::Shadowed(const Vector3& light, const Vector3& toPoint, int32_t hit) const {
+bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {
+    ++rays.shadow;
     for (int32_t i = 0; i + 1 < primitiveCount; ++i) {
         float t = 0;
-        if (i != hit && primitives[i]->Intersect(light, toPoint, t) && t < 1.0f) {
+        if (i != hit && primitives[i]->Intersect(fromLight[i], toPoint, t) && t < 1.0f) {
             return true;
         }
     }

@@ -2,6 +2,7 @@
 // light under its node with a diffuse and an ambient term and hard shadows.
 #pragma once
 
+#include "raytrace/SphereMath.h"
 #include "raytrace/Tile.h"
 #include "reflect/MemberTable.h"
 #include "scene/TransformNode.h"
@@ -19,13 +20,26 @@ class NRaytracer : public NTile {
     void Init() override;
     // Nothing without primitives.
     void Render() override;
+    // Readies the primitives, as they stand this frame, for the frame's rays.
+    void PrepareFrame();
     // The nearest primitive along the sample's ray, its shade and texture coordinates.
     void Trace(RaySample& sample) override;
+
+    // Rays cast in the last frame, for measuring.
+    struct RayCounts {
+        int32_t primary = 0;
+        int32_t shadow = 0;
+    } rays;
 
   private:
     // Whether the point the light reaches along `toPoint` at t = 1 is blocked by a
     // primitive other than `hit`; the last primitive never blocks.
-    bool Shadowed(const Vector3& light, const Vector3& toPoint, int32_t hit) const;
+    bool Shadowed(const Vector3& toPoint, int32_t hit);
+
+    // Every primary ray starts at the eye and every shadow ray at the light, so each
+    // primitive's part of the intersection is worked out once a frame.
+    SphereQuery fromEye[kMaxPrimitives] = {};
+    SphereQuery fromLight[kMaxPrimitives] = {};
 
     NLight* defaultLight = nullptr;
     NTransformNode defaultLightNode;

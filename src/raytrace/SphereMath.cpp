@@ -1,6 +1,7 @@
 #include "raytrace/SphereMath.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/ScalarMath.h"
 
@@ -38,7 +39,14 @@ ScreenRect ProjectSphere(const Vector3& centre, float radius, float nearZ) {
 }
 
 void SphereTexCoord(Vector3 q, float repeat, float& u, float& v) {
-    VectorNormalize(q);
-    u = (AtanOneMinusSquare(q.x) / Pi() + 0.5f) * repeat;
-    v = (AtanOneMinusSquare(q.y) / Pi() + 0.5f) * repeat;
+    const float length = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
+    const float scale = length > 0.0f ? 1.0f / length : 0.0f;
+    // Both coordinates side by side, so the compiler can work them out together.
+    const float a[2] = {q.x * scale, q.y * scale};
+    float angle[2];
+    for (int i = 0; i < 2; ++i) {
+        angle[i] = FastAtanOneMinusSquare(a[i]);
+    }
+    u = (angle[0] / Pi() + 0.5f) * repeat;
+    v = (angle[1] / Pi() + 0.5f) * repeat;
 }
