@@ -42,6 +42,7 @@ class ReferenceScene {
         MatrixRotationX(eye.local, Pi());
         eye.Object = &view;
         scene.View3D = &view;
+        scene.View2D = &view;
         eye.SetParent(&scene.root);
         tracerNode.Object = &tracer;
         tracer.Material = &material;

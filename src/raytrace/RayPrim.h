@@ -3,34 +3,13 @@
 // shape: a raytracer refuses it.
 #pragma once
 
+#include "effects/ColorTexSpriteMesh01.h"
 #include "reflect/MemberTable.h"
-#include "scene/Drawable.h"
 #include "scene/Vector3.h"
 
-// STAND-IN until the sprite meshes land.
-struct CornerSprite {
-    float x, y, z, r;
-    struct {
-        float u, v;
-    } corner[4];
-    unsigned char shade[4];
-};
-
-class NRayPrim : public NDrawable {
+class NRayPrim : public NColorTexSpriteMesh01 {
   public:
-    NRayPrim() = default;
-    ~NRayPrim() override { delete[] sprites; }
-    NRayPrim(const NRayPrim&) = delete;
-    NRayPrim& operator=(const NRayPrim&) = delete;
     NClass* Create() override { return new NRayPrim; }
-    void Init() override {
-        sprites = new CornerSprite[spriteCapacity];
-        NDrawable::Init();
-    }
     // Texture coordinates of a point on the surface, in ray space.
     virtual void TexCoord(const Vector3& point, float& u, float& v) const;
-
-    int spriteCapacity = 0;
-    int spriteCount = 0;
-    CornerSprite* sprites = nullptr;
 };

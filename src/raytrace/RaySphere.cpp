@@ -22,7 +22,7 @@ void NRaySphere::Init() {
     if (IsSet(this, Radius, "Radius")) {
         Radius->Init();
     }
-    NRayPrim::Init();
+    NColorTexSpriteMesh01::Init();
 }
 
 void NRaySphere::Update() {

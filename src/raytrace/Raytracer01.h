@@ -6,6 +6,7 @@
 
 #include "raytrace/Tile01.h"
 #include "reflect/MemberTable.h"
+#include "scene/Vector3.h"
 
 class NRayPrim01;
 

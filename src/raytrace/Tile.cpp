@@ -1,14 +1,13 @@
 #include "raytrace/Tile.h"
 
 #include "base/Con.h"
+#include "effects/Sprite.h"
 #include "raytrace/Light.h"
 #include "raytrace/RaySphere.h"
 #include "scene/DocumentChecks.h"
 #include "scene/TransformNode.h"
 
 namespace {
-
-enum Corner { kTopLeft, kTopRight, kBottomLeft, kBottomRight };
 
 int32_t PrimitiveOf(const RaySample& sample) {
     return sample.hit & 0xFF;
@@ -193,17 +192,17 @@ void NTile::Emit(const RaySample* const square[4], const RaySample* const shown[
         return;
     }
     NRaySphere& primitive = *primitives[index];
-    if (primitive.spriteCount >= primitive.spriteCapacity) {
+    // A primitive whose mesh refused its capacity has no records at all.
+    if (static_cast<size_t>(primitive.spriteCount) >= primitive.cornerSprites.size()) {
         return;
     }
-    CornerSprite& sprite = primitive.sprites[primitive.spriteCount++];
+    CornerSprite& sprite = primitive.cornerSprites[primitive.spriteCount++];
     sprite.x = (square[kTopLeft]->x + square[kBottomRight]->x) * 0.5f;
     sprite.y = (square[kTopLeft]->y + square[kBottomRight]->y) * 0.5f;
     sprite.z = -0.5f;
     sprite.r = halfSize;
     for (int k = 0; k < 4; ++k) {
-        sprite.corner[k].u = shown[k]->u;
-        sprite.corner[k].v = shown[k]->v;
+        sprite.texCoord[k] = {shown[k]->u, shown[k]->v};
         sprite.shade[k] = shown[k]->shade;
     }
 }

@@ -15,11 +15,15 @@ void NTile01::Init() {
     blocksDown = 480 / maxBlockSize;
     grid.Create(minBlockSize);
     spriteCapacity = cellsAcross * cellsDown;
-    sprites = new CornerSprite[spriteCapacity];
-    NDrawable::Init();
+    NSpriteMesh02::Init();
 }
 
 void NTile01::Render() {
+    TraceAndEmit();
+    NSpriteMesh02::Render();
+}
+
+void NTile01::TraceAndEmit() {
     grid.NextFrame();
     RaySample* samples = grid.Samples();
     for (int32_t i = 0; i < grid.Count(); ++i) {
@@ -45,17 +49,16 @@ void NTile01::EmitCells(float t) {
                                            &samples[t0 + columns + 1]};
             const int32_t hit = corners[0]->hit;
             if (corners[1]->hit != hit || corners[2]->hit != hit || corners[3]->hit != hit ||
-                spriteCount >= spriteCapacity) {
+                static_cast<size_t>(spriteCount) >= cornerSprites.size()) {
                 continue;
             }
-            CornerSprite& sprite = sprites[spriteCount++];
+            CornerSprite& sprite = cornerSprites[spriteCount++];
             sprite.x = (corners[0]->x + corners[3]->x) * 0.5f;
             sprite.y = (corners[0]->y + corners[3]->y) * 0.5f;
             sprite.z = 0.05f * r - 0.5f;
             sprite.r = r;
             for (int k = 0; k < 4; ++k) {
-                sprite.corner[k].u = corners[k]->u;
-                sprite.corner[k].v = corners[k]->v;
+                sprite.texCoord[k] = {corners[k]->u, corners[k]->v};
             }
         }
     }

@@ -5,17 +5,18 @@
 
 #include <cstdint>
 
+#include "effects/SpriteMesh02.h"
 #include "raytrace/BlockSizes.h"
-#include "raytrace/RayPrim.h"
 #include "raytrace/SampleGrid.h"
-#include "scene/Drawable.h"
 
-class NTile01 : public NDrawable {
+class NTile01 : public NSpriteMesh02 {
   public:
     // Block sizes, the tile's grid and one sprite per cell, then the sprite mesh.
     void Init() override;
     // Traces every sample, emits the cells, draws the sprites.
     void Render() override;
+    // Traces every sample and emits the cells; needs no window.
+    void TraceAndEmit();
     virtual void Trace(RaySample& sample) = 0;
 
     int32_t subdivision = 1;
@@ -27,9 +28,6 @@ class NTile01 : public NDrawable {
     int32_t cellsDown = 0;
     int32_t blocksDown = 0;
     SampleGrid grid;
-    int spriteCapacity = 0;
-    int spriteCount = 0;
-    CornerSprite* sprites = nullptr;
 
   private:
     void EmitCells(float time);
