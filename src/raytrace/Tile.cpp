@@ -1,5 +1,7 @@
 #include "raytrace/Tile.h"
 
+#include <algorithm>
+
 #include "base/Con.h"
 #include "effects/Sprite.h"
 #include "raytrace/Light.h"
@@ -69,8 +71,16 @@ void NTile::AddPrimitive(NClass* object) {
         return;
     }
     sphere->pass = 2;
-    sphere->spriteCapacity = blocksAcross * blocksDown;
+    sphere->spriteCapacity = SpriteCapacity();
     primitives[primitiveCount++] = sphere;
+}
+
+int32_t NTile::SpriteCapacity() const {
+    // Every square the walk emits covers cells of the smallest size that no other
+    // square covers, so one sprite per cell never drops a quad. The block count
+    // alone would leave holes wherever subdivision multiplies the quads.
+    const int64_t cells = int64_t{640 / MinBlockSize} * (480 / MinBlockSize);
+    return static_cast<int32_t>(std::min<int64_t>(cells, NSpriteMesh::kMaxSprites));
 }
 
 void NTile::AddLight(NLight* light) {

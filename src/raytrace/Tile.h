@@ -51,6 +51,8 @@ class NTile : public NDrawable {
   private:
     void Collect(NTransformNode* node);
     void AddPrimitive(NClass* object);
+    // One sprite per cell of the smallest block size, within what a mesh may hold.
+    int32_t SpriteCapacity() const;
     void AddLight(NLight* light);
     void TraceOnce(int32_t index) {
         RaySample& sample = grid.Samples()[index];

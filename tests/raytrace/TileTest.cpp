@@ -62,7 +62,10 @@ const CornerSprite* SpriteOver(const NRaySphere& primitive, const NTile& tile, i
 
 TEST(Tile, UniformHitsAreTracedOnlyAtBlockCornersOncePerFrame) {
     TileScene scene(1, 16);
-    EXPECT_EQ(scene.Primitive(0).spriteCapacity, 1200);
+    // Room for a quad on every pixel cell, however finely the walk splits.
+    EXPECT_EQ(scene.Primitive(0).spriteCapacity, NSpriteMesh::kMaxSprites);
+    EXPECT_EQ(TileScene(16, 16).Primitive(0).spriteCapacity, 1200);
+    EXPECT_EQ(TileScene(4, 16).Primitive(0).spriteCapacity, 160 * 120);
     EXPECT_EQ(scene.Primitive(1).pass, 2);
     // Every corner hits primitive 0, whose hit value is 0 like an untraced sample's.
     scene.Frame();
@@ -141,6 +144,8 @@ TEST(Tile, EachTileKeepsAGridOfItsOwnSpacedByItsSmallestBlock) {
 
 TEST(Tile, PrimitivesItCannotTraceOrHoldAreReportedAndLeftOut) {
     BasicRayScene<ScriptedTile> scene;
+    // Small sprite lists: there are hundreds of primitives.
+    scene.tracer.MinBlockSize = 16;
     NRayPrim plain;
     plain.Material = &scene.material;
     scene.Place(&plain, {0, 0, 0});
