@@ -40,7 +40,8 @@ StreamDecoder::~StreamDecoder() {
 bool StreamDecoder::Start(int outputRate) {
     SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
     sound = sf_open_virtual(&io, SFM_READ, &info, &file);
-    if (!sound || info.channels < 1 || info.channels > kMaxChannels || info.samplerate <= 0) {
+    if (!sound || info.channels < 1 || info.channels > kMaxChannels || info.samplerate <= 0 ||
+        static_cast<uint32_t>(info.samplerate) > kMaxSampleRate) {
         return false;
     }
     converter = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(info.channels), info.samplerate,
