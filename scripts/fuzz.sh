@@ -16,6 +16,7 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(document tga jpeg zip raw stream module)
 fi
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 launcher=()
 if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)

@@ -41,5 +41,8 @@ int RunPlayer(const std::string& dir, const std::string& name, const std::string
               std::string* output = nullptr);
 
 std::string TestDataPath(const std::string& relative);
+// A file of the fuzz targets' seed corpus ("zip/regression-declares-2gib.dat"): the
+// regression inputs are tested here as well as fuzzed.
+std::string CorpusPath(const std::string& relative);
 
 }  // namespace test

@@ -29,12 +29,7 @@ bool ImageSizeAllowed(const char* source, int width, int height) {
     return false;
 }
 
-bool FileHolds(const char* source, NData& stream, int64_t needed) {
+bool FileHolds(NData& stream, int64_t needed) {
     const int64_t available = stream.Remaining();
-    if (available < 0 || available >= needed) {
-        return true;
-    }
-    Con.Error("%s: the image needs %lld bytes, its file holds %lld", source,
-              static_cast<long long>(needed), static_cast<long long>(available));
-    return false;
+    return available < 0 || available >= needed;
 }

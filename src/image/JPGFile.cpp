@@ -154,8 +154,13 @@ int Decode(Decoding& job, NData* stream) {
     // Up to one block of the data already lies in the source, ahead of the stream.
     const int64_t neededFromStream = MinimumBytes(job.info) - kBlockSize;
     if (!ImageSizeAllowed("NJPGFile", static_cast<int>(job.info.image_width),
-                          static_cast<int>(job.info.image_height)) ||
-        !FileHolds("NJPGFile", *stream, neededFromStream)) {
+                          static_cast<int>(job.info.image_height))) {
+        jpeg_destroy_decompress(&job.info);
+        return 1;
+    }
+    if (!FileHolds(*stream, neededFromStream)) {
+        Con.PrintLine("JPG read: a %ux%u picture needs more data than the file holds",
+                      job.info.image_width, job.info.image_height);
         jpeg_destroy_decompress(&job.info);
         return 1;
     }

@@ -35,7 +35,8 @@ int NRAWFile::Read() {
         bitmap->Layout.Depth = NBitmap::B08;
     }
     const int bytes = bitmap->Width * bitmap->Height * bytesPerPixel;
-    if (!FileHolds("NRAWFile", *stream, bytes)) {
+    // A file too short for its pixels fails as it would after reading.
+    if (!FileHolds(*stream, bytes)) {
         return 1;
     }
     // Zero-filled, so that a short read never exposes stale memory.

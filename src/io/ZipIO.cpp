@@ -102,14 +102,18 @@ int NZipIO::Load(const char* name, unsigned char** buffer) {
     unsigned char* data = ReadEntry(size, &got);
     // A checksum failure on close means the entry's data or its stored size lies.
     const int closed = unzCloseCurrentFile(archive);
-    if (data && (got != size || closed == UNZ_CRCERROR)) {
-        Con.Error("NZipIO::Load: entry [%s] holds %llu bytes where its directory declares %llu",
-                  name, static_cast<unsigned long long>(got),
-                  static_cast<unsigned long long>(size));
-        delete[] data;
-        data = nullptr;
-    }
     if (!data) {
+        return -1;
+    }
+    if (got != size) {
+        Con.PrintLine("NZipIO::Load: entry [%s] holds %llu bytes where its directory declares %llu",
+                      name, static_cast<unsigned long long>(got),
+                      static_cast<unsigned long long>(size));
+    } else if (closed == UNZ_CRCERROR) {
+        Con.PrintLine("NZipIO::Load: entry [%s] is damaged", name);
+    }
+    if (got != size || closed == UNZ_CRCERROR) {
+        delete[] data;
         return -1;
     }
     *buffer = data;
