@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 
 using playtest::Production;
 
