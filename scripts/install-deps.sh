@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and headless play need.
+# Installs every Debian package the build, the tests and headless play need;
+# with --fuzz, also clang and libFuzzer for the fuzz targets (scripts/fuzz.sh).
 # Idempotent: when everything is present it does nothing, and it updates the
 # package lists at most once per run.
 set -euo pipefail
@@ -10,8 +11,12 @@ packages=(
   libjpeg62-turbo-dev libpng-dev libsndfile1-dev libopenmpt-dev
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth libgl1-mesa-dri mesa-utils
+  glslang-dev ffmpeg
   openbox  # a window manager for the full-screen tests to run under
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libfuzzer-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

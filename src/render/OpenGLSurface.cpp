@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "base/Con.h"
+#include "render/SurfaceLayout.h"
 
 NOpenGLSurface::~NOpenGLSurface() {
     NOpenGLSurface::Close();
@@ -64,8 +65,7 @@ void NOpenGLSurface::WindowResized() {
     if (!context) {
         return;
     }
-    SDL_GL_GetDrawableSize(Window(), &drawableWidth, &drawableHeight);
-    picture = LetterboxViewport(drawableWidth, drawableHeight);
+    SDL_GL_GetDrawableSize(Window(), &windowWidth, &windowHeight);
 }
 
 void NOpenGLSurface::BeginFrame() {
@@ -96,12 +96,16 @@ void NOpenGLSurface::Close() {
     NSurface::Close();
 }
 
-// On a screen that is not 4:3 the bars are cleared to black and the scissor keeps the
-// scenes' own clears inside the picture.
+// On a screen (or framebuffer) that is not 4:3 the bars are cleared to black and the scissor keeps
+// the scenes' own clears inside the picture.
 void NOpenGLSurface::ApplyViewport() {
+    const bool framebuffer = drawableWidth > 0 && drawableHeight > 0;
+    const int width = framebuffer ? drawableWidth : windowWidth;
+    const int height = framebuffer ? drawableHeight : windowHeight;
+    const PixelRect picture = LetterboxViewport(width, height);
     glViewport(picture.x, picture.y, picture.width, picture.height);
     glDisable(GL_SCISSOR_TEST);
-    if (picture.width == drawableWidth && picture.height == drawableHeight) {
+    if (picture.width == width && picture.height == height) {
         return;
     }
     GLfloat clearColor[4];

@@ -5,7 +5,6 @@
 
 #include "render/FramePacer.h"
 #include "render/Surface.h"
-#include "render/SurfaceLayout.h"
 
 class NOpenGLSurface : public NSurface {
   public:
@@ -31,6 +30,14 @@ class NOpenGLSurface : public NSurface {
     // The rate EndFrame paces to; 0 when the swaps wait for the display themselves.
     int PacedRate() const { return paced ? pacer.Rate() : 0; }
 
+    // Frames are drawn into a framebuffer of this size instead of the window (the
+    // capture tool's offscreen frame), letterboxed in it as in the window; 0 x 0
+    // returns to the window's own size.
+    void SetDrawableSize(int width, int height) {
+        drawableWidth = width;
+        drawableHeight = height;
+    }
+
   protected:
     Uint32 PrepareWindow() override;
     void WindowResized() override;
@@ -40,10 +47,13 @@ class NOpenGLSurface : public NSurface {
     void ApplyViewport();
 
     SDL_GLContext context = nullptr;
-    // The window's drawable size in pixels and the picture's place in it.
+    // A framebuffer's size that frames are drawn into in place of the window; 0 x 0
+    // for none.
     int drawableWidth = 0;
     int drawableHeight = 0;
-    PixelRect picture = {0, 0, 0, 0};
+    // The window's drawable size in pixels, read when it appears and changes size.
+    int windowWidth = 0;
+    int windowHeight = 0;
     bool pacingAllowed = true;
     bool paced = false;
     FramePacer pacer;
