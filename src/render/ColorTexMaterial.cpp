@@ -4,28 +4,22 @@
 
 namespace {
 
-constexpr NMaterial::DrawState kColorTexState{.setBlendFunction = true,
-                                              .blending = true,
-                                              .shadeModel = GL_SMOOTH,
-                                              .depthTest = true,
-                                              .culling = true,
-                                              .depthWrites = true,
-                                              .normalize = false};
+constexpr NMaterial::Kind kColorTexKind{.name = "ColorTexMaterial",
+                                        .state = {.setBlendFunction = true,
+                                                  .blending = true,
+                                                  .shadeModel = GL_SMOOTH,
+                                                  .depthTest = true,
+                                                  .culling = true,
+                                                  .depthWrites = true,
+                                                  .normalize = false},
+                                        .layout = &kColorTextureLayout,
+                                        .textures = {{&NColorTexMaterial::Texture, "Texture"}},
+                                        .samplerWarnings = nullptr};
 
 }  // namespace
 
+NColorTexMaterial::NColorTexMaterial() : NMaterial(kColorTexKind) {}
+
 void NColorTexMaterial::Members(MemberTable<NColorTexMaterial>& m) {
     m.Add<&NColorTexMaterial::Texture>("Texture");
-}
-
-void NColorTexMaterial::Init() {
-    InitTexture(Texture, "ColorTexMaterial", "Texture");
-    NMaterial::Init();
-}
-
-void NColorTexMaterial::Render() {
-    ApplyDrawState(kColorTexState);
-    NMaterial::Render();
-    BindOnUnit(Texture, 0);
-    DisableTexturingOnUnit(1);
 }

@@ -25,6 +25,35 @@ bool ActivateTextureUnit(int unit) {
     return true;
 }
 
+// Culling, when on, goes on before depth testing.
+void ApplyDrawState(const NMaterial::DrawState& state) {
+    if (state.setBlendFunction) {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    SetCapability(GL_BLEND, state.blending);
+    glShadeModel(state.shadeModel);
+    if (state.culling) {
+        SetCapability(GL_CULL_FACE, true);
+        SetCapability(GL_DEPTH_TEST, state.depthTest);
+    } else {
+        SetCapability(GL_DEPTH_TEST, state.depthTest);
+        SetCapability(GL_CULL_FACE, false);
+    }
+    glDepthMask(state.depthWrites ? GL_TRUE : GL_FALSE);
+    SetCapability(GL_NORMALIZE, state.normalize);
+}
+
+// Makes `unit` active and binds `texture` there; without a texture that can be bound,
+// turns 2D texturing off on that unit instead.
+void BindOnUnit(NTexture* texture, int unit) {
+    if (!ActivateTextureUnit(unit)) {
+        return;
+    }
+    if (!texture || texture->Bind() != 0) {
+        glDisable(GL_TEXTURE_2D);
+    }
+}
+
 void SetSampler(GLhandleARB program, const char* name, int unit, bool& warned) {
     const GLint location = Ext.glGetUniformLocationARB(program, name);
     if (location >= 0) {
@@ -42,6 +71,9 @@ void NMaterial::Members(MemberTable<NMaterial>& m) {
 }
 
 void NMaterial::Init() {
+    if (kind) {
+        InitTextures();
+    }
     if (Shader) {
         Shader->Init();
     } else {
@@ -50,49 +82,39 @@ void NMaterial::Init() {
 }
 
 void NMaterial::Render() {
+    if (kind) {
+        ApplyDrawState(kind->state);
+    }
     if (Shader) {
         Shader->Render();
     }
-}
-
-// Culling, when on, goes on before depth testing.
-void NMaterial::ApplyDrawState(const DrawState& state) {
-    if (state.setBlendFunction) {
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
-    SetCapability(GL_BLEND, state.blending);
-    glShadeModel(state.shadeModel);
-    if (state.culling) {
-        SetCapability(GL_CULL_FACE, true);
-        SetCapability(GL_DEPTH_TEST, state.depthTest);
-    } else {
-        SetCapability(GL_DEPTH_TEST, state.depthTest);
-        SetCapability(GL_CULL_FACE, false);
-    }
-    glDepthMask(state.depthWrites ? GL_TRUE : GL_FALSE);
-    SetCapability(GL_NORMALIZE, state.normalize);
-}
-
-void NMaterial::InitTexture(NTexture* texture, const char* material, const char* member) {
-    if (texture) {
-        texture->Init();
-    } else {
-        Con.Error("%s: no %s is present", material, member);
+    if (kind) {
+        PrepareTextures();
     }
 }
 
-void NMaterial::BindOnUnit(NTexture* texture, int unit) {
-    if (!ActivateTextureUnit(unit)) {
-        return;
-    }
-    if (!texture || texture->Bind() != 0) {
-        glDisable(GL_TEXTURE_2D);
+// An absent texture is reported, and drawn as untextured.
+void NMaterial::InitTextures() const {
+    for (const TextureMember& texture : kind->textures) {
+        if (!texture.field) {
+            continue;
+        }
+        if (NTexture* member = this->*texture.field) {
+            member->Init();
+        } else {
+            Con.Error("%s: no %s is present", kind->name, texture.name);
+        }
     }
 }
 
-void NMaterial::DisableTexturingOnUnit(int unit) {
-    if (ActivateTextureUnit(unit)) {
-        glDisable(GL_TEXTURE_2D);
+// Leaves unit 1 active.
+void NMaterial::PrepareTextures() const {
+    if (kind->samplerWarnings) {
+        SetSamplerConstants(*kind->samplerWarnings);
+    }
+    for (int unit = 0; unit < 2; ++unit) {
+        const TextureMember& texture = kind->textures[unit];
+        BindOnUnit(texture.field ? this->*texture.field : nullptr, unit);
     }
 }
 

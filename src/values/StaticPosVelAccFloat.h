@@ -3,14 +3,17 @@
 
 #include "reflect/MemberTable.h"
 #include "values/FloatValue.h"
+#include "values/PosVelAcc.h"
 
-class NStaticPosVelAccFloat : public NFloatValue {
+class NStaticPosVelAccFloat : public StaticPosVelAcc<NFloatValue, NStaticPosVelAccFloat> {
   public:
     NClass* Create() override { return new NStaticPosVelAccFloat; }
     static void Members(MemberTable<NStaticPosVelAccFloat>& m);
-    void Update() override;
 
     float P0 = 0;
     float V0 = 0;
     float A0 = 0;
+
+    static constexpr PosVelAccMembers<NStaticPosVelAccFloat> kCoefficients[] = {
+        {&NStaticPosVelAccFloat::P0, &NStaticPosVelAccFloat::V0, &NStaticPosVelAccFloat::A0}};
 };
