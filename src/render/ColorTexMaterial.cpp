@@ -2,8 +2,6 @@
 
 #include "render/Texture.h"
 
-namespace {
-
 constexpr NMaterial::Kind kColorTexKind{.name = "ColorTexMaterial",
                                         .state = {.setBlendFunction = true,
                                                   .blending = true,
@@ -13,10 +11,7 @@ constexpr NMaterial::Kind kColorTexKind{.name = "ColorTexMaterial",
                                                   .depthWrites = true,
                                                   .normalize = false},
                                         .layout = &kColorTextureLayout,
-                                        .textures = {{&NColorTexMaterial::Texture, "Texture"}},
-                                        .samplerWarnings = nullptr};
-
-}  // namespace
+                                        .textures = {{&NColorTexMaterial::Texture, "Texture"}}};
 
 NColorTexMaterial::NColorTexMaterial() : NMaterial(kColorTexKind) {}
 

@@ -64,6 +64,17 @@ void SetSampler(GLhandleARB program, const char* name, int unit, bool& warned) {
     }
 }
 
+// Points the program's samplers "Texture0" and "Texture1" at units 0 and 1. The
+// shader's program must be current.
+void SetSamplerConstants(const NShader* shader, NMaterial::SamplerWarnings& warned) {
+    // A program that was never built has no constants to look up.
+    if (!shader || shader->Program() == 0 || !Ext.glGetUniformLocationARB || !Ext.glUniform1iARB) {
+        return;
+    }
+    SetSampler(shader->Program(), "Texture0", 0, warned.texture0);
+    SetSampler(shader->Program(), "Texture1", 1, warned.texture1);
+}
+
 }  // namespace
 
 void NMaterial::Members(MemberTable<NMaterial>& m) {
@@ -71,8 +82,17 @@ void NMaterial::Members(MemberTable<NMaterial>& m) {
 }
 
 void NMaterial::Init() {
-    if (kind) {
-        InitTextures();
+    // An absent texture is reported, and drawn as untextured.
+    for (int unit = 0; kind && unit < 2; ++unit) {
+        const TextureMember& texture = kind->textures[unit];
+        if (!texture.field) {
+            continue;
+        }
+        if (NTexture* member = this->*texture.field) {
+            member->Init();
+        } else {
+            Con.Error("%s: no %s is present", kind->name, texture.name);
+        }
     }
     if (Shader) {
         Shader->Init();
@@ -88,41 +108,15 @@ void NMaterial::Render() {
     if (Shader) {
         Shader->Render();
     }
-    if (kind) {
-        PrepareTextures();
+    if (!kind) {
+        return;
     }
-}
-
-// An absent texture is reported, and drawn as untextured.
-void NMaterial::InitTextures() const {
-    for (const TextureMember& texture : kind->textures) {
-        if (!texture.field) {
-            continue;
-        }
-        if (NTexture* member = this->*texture.field) {
-            member->Init();
-        } else {
-            Con.Error("%s: no %s is present", kind->name, texture.name);
-        }
-    }
-}
-
-// Leaves unit 1 active.
-void NMaterial::PrepareTextures() const {
     if (kind->samplerWarnings) {
-        SetSamplerConstants(*kind->samplerWarnings);
+        SetSamplerConstants(Shader, *kind->samplerWarnings);
     }
+    // Leaves unit 1 active.
     for (int unit = 0; unit < 2; ++unit) {
         const TextureMember& texture = kind->textures[unit];
         BindOnUnit(texture.field ? this->*texture.field : nullptr, unit);
     }
-}
-
-void NMaterial::SetSamplerConstants(SamplerWarnings& warned) const {
-    // A program that was never built has no constants to look up.
-    if (!Shader || Shader->Program() == 0 || !Ext.glGetUniformLocationARB || !Ext.glUniform1iARB) {
-        return;
-    }
-    SetSampler(Shader->Program(), "Texture0", 0, warned.texture0);
-    SetSampler(Shader->Program(), "Texture1", 1, warned.texture1);
 }

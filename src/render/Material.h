@@ -48,7 +48,7 @@ class NMaterial : public NClass {
         // Bound on units 0 and 1; without a second member, unit 1 draws untextured.
         TextureMember textures[2];
         // Set for the kinds whose shader samples "Texture0" and "Texture1".
-        SamplerWarnings* samplerWarnings;
+        SamplerWarnings* samplerWarnings = nullptr;
     };
 
     NMaterial() = default;
@@ -70,13 +70,6 @@ class NMaterial : public NClass {
     explicit NMaterial(const Kind& kind) : vertexLayout(kind.layout), kind(&kind) {}
 
   private:
-    void InitTextures() const;
-    // Points the samplers, for the kinds that have them, and binds the textures.
-    void PrepareTextures() const;
-    // Points the program's samplers "Texture0" and "Texture1" at units 0 and 1. The
-    // shader's program must be current.
-    void SetSamplerConstants(SamplerWarnings& warned) const;
-
     // Null in the base, which has neither draw state nor textures.
     const Kind* kind = nullptr;
 };

@@ -2,8 +2,6 @@
 
 #include "render/Texture.h"
 
-namespace {
-
 // Blending is off, so its function is left as it was.
 constexpr NMaterial::Kind k2DColorTexKind{.name = "_2DColorTexMaterial",
                                           .state = {.setBlendFunction = false,
@@ -14,10 +12,7 @@ constexpr NMaterial::Kind k2DColorTexKind{.name = "_2DColorTexMaterial",
                                                     .depthWrites = false,
                                                     .normalize = false},
                                           .layout = &kColorTextureLayout,
-                                          .textures = {{&N2DColorTexMaterial::Texture, "Texture"}},
-                                          .samplerWarnings = nullptr};
-
-}  // namespace
+                                          .textures = {{&N2DColorTexMaterial::Texture, "Texture"}}};
 
 N2DColorTexMaterial::N2DColorTexMaterial() : NMaterial(k2DColorTexKind) {}
 

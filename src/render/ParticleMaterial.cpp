@@ -2,8 +2,6 @@
 
 #include "render/Texture.h"
 
-namespace {
-
 constexpr NMaterial::Kind kParticleKind{.name = "ParticleMaterial",
                                         .state = {.setBlendFunction = true,
                                                   .blending = true,
@@ -13,10 +11,7 @@ constexpr NMaterial::Kind kParticleKind{.name = "ParticleMaterial",
                                                   .depthWrites = false,
                                                   .normalize = true},
                                         .layout = &kParticleLayout,
-                                        .textures = {{&NParticleMaterial::Texture, "Texture"}},
-                                        .samplerWarnings = nullptr};
-
-}  // namespace
+                                        .textures = {{&NParticleMaterial::Texture, "Texture"}}};
 
 NParticleMaterial::NParticleMaterial() : NMaterial(kParticleKind) {}
 

@@ -14,6 +14,7 @@ class NStaticPosVelAccFloat : public StaticPosVelAcc<NFloatValue, NStaticPosVelA
     float V0 = 0;
     float A0 = 0;
 
+    // Each field's P0, V0 and A0 members, for the path.
     static constexpr PosVelAccMembers<NStaticPosVelAccFloat> kCoefficients[] = {
         {&NStaticPosVelAccFloat::P0, &NStaticPosVelAccFloat::V0, &NStaticPosVelAccFloat::A0}};
 };

@@ -20,6 +20,7 @@ class NStaticPosVelAccVect : public StaticPosVelAcc<NVectValue, NStaticPosVelAcc
     float A0_y = 0;
     float A0_z = 0;
 
+    // Each field's P0, V0 and A0 members, for the path.
     static constexpr PosVelAccMembers<NStaticPosVelAccVect> kCoefficients[] = {
         {&NStaticPosVelAccVect::P0_x, &NStaticPosVelAccVect::V0_x, &NStaticPosVelAccVect::A0_x},
         {&NStaticPosVelAccVect::P0_y, &NStaticPosVelAccVect::V0_y, &NStaticPosVelAccVect::A0_y},
