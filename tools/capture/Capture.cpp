@@ -12,6 +12,7 @@
 #include "app/DemoPlayer.h"
 #include "app/FrameClock.h"
 #include "base/Con.h"
+#include "base/Ticks.h"
 #include "capture/OffscreenFrame.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
@@ -29,6 +30,14 @@ class SteppedClock : public FrameClock {
   private:
     const CapturePlan& plan;
 };
+
+// The capture's clock stands in for the tick count as well: time guards then measure
+// the show's time, which moves only from frame to frame, not what drawing costs.
+SteppedClock* tickClock = nullptr;
+
+uint32_t SteppedTicks() {
+    return tickClock ? static_cast<uint32_t>(tickClock->Milliseconds()) : 0;
+}
 
 std::string FramePath(const CaptureOptions& options, long milliseconds) {
     char name[32];
@@ -60,6 +69,22 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
     return drawn;
 }
 
+// Draws the planned frames into an offscreen frame and writes the chosen ones.
+void CaptureOnSurface(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                      const CaptureOptions& options) {
+    OffscreenFrame frame;
+    if (!frame.Open()) {
+        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
+        return;
+    }
+    const long drawn = CaptureFrames(player, clock, plan, options, frame);
+    if (drawn < plan.LastFrame()) {
+        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
+                    plan.Milliseconds(drawn + 1) * 0.001,
+                    plan.Milliseconds(plan.LastFrame()) * 0.001);
+    }
+}
+
 void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     const CapturePlan plan(options);
     SteppedClock clock(plan);
@@ -70,23 +95,15 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);
+    tickClock = &clock;
+    SetTickSource(SteppedTicks);
     player.Prepare();
-    if (!player.CanDraw()) {
-        player.surface->Close();
-        return;
-    }
-    OffscreenFrame frame;
-    if (!frame.Open()) {
-        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
-    } else {
-        const long drawn = CaptureFrames(player, clock, plan, options, frame);
-        if (drawn < plan.LastFrame()) {
-            Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
-                        plan.Milliseconds(drawn + 1) * 0.001,
-                        plan.Milliseconds(plan.LastFrame()) * 0.001);
-        }
+    if (player.CanDraw()) {
+        CaptureOnSurface(player, clock, plan, options);
     }
     player.surface->Close();
+    SetTickSource(nullptr);
+    tickClock = nullptr;
 }
 
 }  // namespace
