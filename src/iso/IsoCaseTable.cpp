@@ -63,7 +63,6 @@ int FindSegmentFrom(const Segment* segments, const bool* taken, int count, int e
 
 // Chains the segments into closed loops and writes each loop as a triangle fan.
 void WriteTriangles(const Segment* segments, int count, uint8_t* out) {
-    constexpr int kMaxLoopEdges = kMaxSegments;
     bool taken[kMaxSegments] = {};
     int written = 0;
     for (int first = 0; first < count; ++first) {
@@ -71,11 +70,11 @@ void WriteTriangles(const Segment* segments, int count, uint8_t* out) {
             continue;
         }
         taken[first] = true;
-        int loop[kMaxLoopEdges];
+        int loop[kMaxSegments];
         int length = 0;
         loop[length++] = segments[first].from;
         loop[length++] = segments[first].to;
-        while (length < kMaxLoopEdges) {
+        while (length < kMaxSegments) {
             const int next = FindSegmentFrom(segments, taken, count, loop[length - 1]);
             if (next < 0) {
                 break;
