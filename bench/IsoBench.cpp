@@ -30,7 +30,7 @@ struct FieldAtTime {
         for (int n = 0; n < steps; ++n) {
             sources.MoveTo(static_cast<float>(n) * kStep);
             std::swap(previous, newest);
-            StepIsoField(previous.data(), newest.data(), sources.sources, sources.count);
+            StepIsoField(previous.data(), newest.data(), sources.sources, sources.ActiveCount());
         }
     }
 
@@ -43,7 +43,7 @@ void BM_IsoFieldStep(benchmark::State& state) {
     FieldAtTime field(static_cast<double>(state.range(0)));
     for (auto _ : state) {
         StepIsoField(field.previous.data(), field.newest.data(), field.sources.sources,
-                     field.sources.count);
+                     field.sources.ActiveCount());
         benchmark::DoNotOptimize(field.newest.data());
         benchmark::ClobberMemory();
     }

@@ -35,10 +35,8 @@ void ReplaceText(char*& text, const char* value) {
 
 NTestScene01::~NTestScene01() {
     // The process-wide material outlives the scene; it must not keep our texture.
-    for (const auto& object : owned) {
-        if (object.get() == DefaultParticleMaterial.Texture) {
-            DefaultParticleMaterial.Texture = nullptr;
-        }
+    if (inferno && DefaultParticleMaterial.Texture == inferno) {
+        DefaultParticleMaterial.Texture = nullptr;
     }
 }
 
@@ -71,11 +69,11 @@ void NTestScene01::FillDefaultMaterial() {
     ReplaceText(DefaultShader.FragmentShaderFilename, "BlueFogPhong.glfrag");
     auto* bitmap = Own(new NBitmap);
     bitmap->SetName("inferno.jpg");
-    auto* texture = Own(new NTexture);
-    texture->Bitmap = bitmap;
+    inferno = Own(new NTexture);
+    inferno->Bitmap = bitmap;
     DefaultParticleMaterial.Shader = &DefaultShader;
     DefaultParticleMaterial.vertexLayout = &kParticleLayout;
-    DefaultParticleMaterial.Texture = texture;
+    DefaultParticleMaterial.Texture = inferno;
 }
 
 NTransformNode* NTestScene01::MakeCameraNode() {

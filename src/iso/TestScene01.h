@@ -11,6 +11,7 @@
 #include "scene/Scene.h"
 
 class NDrawable;
+class NTexture;
 class NFloatValue;
 class NTransformNode;
 class NVectValue;
@@ -45,4 +46,6 @@ class NTestScene01 : public NScene {
 
     // Everything the scene made: nodes, contents, values, the texture and its bitmap.
     std::vector<std::unique_ptr<NClass>> owned;
+    // The default particle material's texture, once filled in.
+    NTexture* inferno = nullptr;
 };
