@@ -10,8 +10,8 @@ build="$root/build"
 
 export LIBGL_ALWAYS_SOFTWARE=1
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-# One test at a time: the window tests share one X screen, and some read it back.
-run=(ctest --test-dir "$build" --output-on-failure)
+# Tests run side by side; the window tests, which share one X screen, lock it.
+run=(ctest --test-dir "$build" --output-on-failure -j 4)
 if [ -z "${DISPLAY:-}" ]; then
   # One X server for the whole run, offering the 640 x 480 32-bit mode.
   xvfb-run -a -s "-screen 0 640x480x24" "${run[@]}"

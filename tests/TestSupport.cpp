@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "base/Con.h"
+
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,23 +54,8 @@ ChangeDir::~ChangeDir() {
     fs::current_path(previous);
 }
 
-int RunPlayer(const std::string& dir, const std::string& name, const std::string& arguments,
-              std::string* output) {
-    const std::string player = dir + "/" + name;
-    fs::copy_file(NIMBUS_PLAYER_PATH, player, fs::copy_options::overwrite_existing);
-    const std::string command =
-        "cd '" + dir + "' && SDL_AUDIODRIVER=dummy ./" + name + " " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string text;
-    char chunk[4096];
-    while (size_t got = fread(chunk, 1, sizeof chunk, pipe)) {
-        text.append(chunk, got);
-    }
-    const int status = pclose(pipe);
-    if (output) {
-        *output = text;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+std::string LogText() {
+    return Con.BufferText() ? Con.BufferText() : "";
 }
 
 std::string TestDataPath(const std::string& relative) {

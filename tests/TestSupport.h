@@ -1,4 +1,4 @@
-// Helpers shared by the tests: temporary folders, files, and the real player.
+// Helpers shared by the tests: temporary folders, files, the test data and the log.
 #pragma once
 
 #include <string>
@@ -35,11 +35,10 @@ class ChangeDir {
     std::string previous;
 };
 
-// Copies the player into `dir` under `name` and runs it there with `arguments`;
-// returns its exit code and leaves its standard output in `output`.
-int RunPlayer(const std::string& dir, const std::string& name, const std::string& arguments,
-              std::string* output = nullptr);
-
+// A file of the test data in tests/data/.
 std::string TestDataPath(const std::string& relative);
+
+// What the log buffer holds; empty when it is off.
+std::string LogText();
 
 }  // namespace test

@@ -132,14 +132,14 @@ const char* NMesh::MeshName() const {
 }
 
 bool NMesh::AcceptMaterial() {
-    if (layout) {
-        return true;
+    if (!layout && !refused) {
+        refused = !MaterialFits();
+        layout = refused ? nullptr : Material->vertexLayout;
     }
-    if (refused) {
-        return false;
-    }
-    refused = true;
-    const VertexLayout* required = RequiredLayout();
+    return layout != nullptr;
+}
+
+bool NMesh::MaterialFits() const {
     if (!Material) {
         Con.Error("%s: 'Material' is not set; the mesh is not drawn", MeshName());
         return false;
@@ -149,6 +149,7 @@ bool NMesh::AcceptMaterial() {
         Con.Error("%s: the material has no vertex layout; the mesh is not drawn", MeshName());
         return false;
     }
+    const VertexLayout* required = RequiredLayout();
     if (required && !SameLayout(*offered, *required)) {
         Con.Error(
             "%s: needs a material with the %s vertex layout (%d bytes), not the %s layout "
@@ -157,8 +158,6 @@ bool NMesh::AcceptMaterial() {
             offered->stride);
         return false;
     }
-    refused = false;
-    layout = offered;
     return true;
 }
 

@@ -42,7 +42,7 @@ class NMesh : public NDrawable {
     bool AcceptMaterial();
     // Sizes both arrays, cleared, for the accepted layout. Negative or oversized
     // capacities are refused with a counted error and nothing is allocated.
-    bool AllocateArrays(int64_t vertices, int64_t triangles);
+    bool AllocateArrays(int64_t vertexTotal, int64_t triangleTotal);
 
     // Attribute writers at the accepted layout's offsets; an attribute the layout
     // lacks is skipped. `vertex` must be below the vertex capacity.
@@ -70,8 +70,11 @@ class NMesh : public NDrawable {
     const VertexLayout* layout = nullptr;
 
   private:
+    // Reports a missing material, or a layout other than RequiredLayout.
+    bool MaterialFits() const;
     void WriteFloats(int32_t vertex, const VertexAttribute& attribute, const float* values,
                      int count);
+    // Set once the material was refused, so that it is reported once.
     bool refused = false;
 };
 

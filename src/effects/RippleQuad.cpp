@@ -10,11 +10,15 @@ NRippleQuad::NRippleQuad() {
 }
 
 void NRippleQuad::Init() {
+    DeriveLines();
+    NQuadMesh::Init();
+}
+
+void NRippleQuad::DeriveLines() {
     const int64_t lines = int64_t{segmentCount} * rowsPerSegment + 1;
     // A count beyond int32 is raised or refused by the grid's own checks.
     Lines =
         lines > kMaxVertices ? static_cast<int32_t>(kMaxVertices + 1) : static_cast<int32_t>(lines);
-    NQuadMesh::Init();
 }
 
 void NRippleQuad::Render() {

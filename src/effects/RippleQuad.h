@@ -12,8 +12,10 @@ class NRippleQuad : public NQuadMesh {
   public:
     NRippleQuad();
     NClass* Create() override { return new NRippleQuad; }
-    // Lines = segmentCount * rowsPerSegment + 1, then the grid's Init.
+    // DeriveLines, then the grid's Init.
     void Init() override;
+    // Lines = segmentCount * rowsPerSegment + 1: one row more than the segments' rows.
+    void DeriveLines();
     void Render() override;
     const VertexLayout* RequiredLayout() const override { return &kParticleLayout; }
     const char* MeshName() const override { return "RippleQuad"; }

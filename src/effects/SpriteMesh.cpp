@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "base/Con.h"
-
 namespace {
 
 // The second unit's fixed coordinates for vertices 0 to 3 of every sprite.

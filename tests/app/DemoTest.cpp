@@ -73,7 +73,7 @@ class DemoTest : public ::testing::Test {
         test::WriteFile(dir / "show.xml", "<Nimbus>\n" + body + "\n</Nimbus>\n");
         document.Load("show.xml");
         demo = static_cast<NDemo*>(document.CompileAndFind("Demo"));
-        EXPECT_NE(demo, nullptr) << Log();
+        EXPECT_NE(demo, nullptr) << test::LogText();
         scenes.clear();
         for (size_t i = 0; i < parts.size(); ++i) {
             scenes.push_back(std::make_unique<RecordingScene>());
@@ -101,8 +101,9 @@ class DemoTest : public ::testing::Test {
         demo->Update();
     }
 
-    static std::string Log() { return Con.BufferText() ? Con.BufferText() : ""; }
-    static bool Logged(const std::string& text) { return Log().find(text) != std::string::npos; }
+    static bool Logged(const std::string& text) {
+        return test::LogText().find(text) != std::string::npos;
+    }
 
     test::TempDir dir;
     NimbusDocument document;
@@ -192,8 +193,8 @@ TEST_F(DemoTest, LetterMarksReachTheLogAtTheNextFrameOncePerPress) {
     keys.KeyDown('Z');
     EXPECT_FALSE(Logged("Timer:"));
     FrameAt(12346);
-    EXPECT_TRUE(Logged("Timer: [T]   12.346\r\n")) << Log();
-    EXPECT_EQ(Log().find("Timer:"), Log().rfind("Timer:")) << Log();
+    EXPECT_TRUE(Logged("Timer: [T]   12.346\r\n")) << test::LogText();
+    EXPECT_EQ(test::LogText().find("Timer:"), test::LogText().rfind("Timer:")) << test::LogText();
     keys.KeyUp('T');
     ticks.Advance(1000);
     keys.KeyDown('T');
@@ -201,7 +202,7 @@ TEST_F(DemoTest, LetterMarksReachTheLogAtTheNextFrameOncePerPress) {
     keys.KeyDown('Y');
     FrameAt(13346);
     EXPECT_TRUE(Logged("Timer: [T]   13.346\r\nTimer: [B]   13.346\r\nTimer: [Y]   13.346\r\n"))
-        << Log();
+        << test::LogText();
     EXPECT_EQ(keys.MarkCount(), 0);
     EXPECT_EQ(Con.ErrorCount(), 0);
 }
@@ -215,7 +216,7 @@ TEST_F(DemoTest, WithoutMusicTheClockCountsFromTheEndOfInit) {
     ASSERT_EQ(scenes[0]->times.size(), 1u);
     EXPECT_FLOAT_EQ(scenes[0]->times[0], 1.5f);
     EXPECT_EQ(demo->sound->Wrapper(), nullptr);
-    EXPECT_EQ(Log().find("NDemo:"), std::string::npos) << Log();
+    EXPECT_EQ(test::LogText().find("NDemo:"), std::string::npos) << test::LogText();
 }
 
 TEST_F(DemoTest, MusicThatCannotPlayLeavesTheShowOnTheWallClock) {
@@ -236,7 +237,7 @@ TEST_F(DemoTest, MusicThatCannotPlayLeavesTheShowOnTheWallClock) {
         delete demo;
         demo = nullptr;
         Play({EndingAt("40")}, SoundFile(c.file));
-        EXPECT_TRUE(Logged(c.message)) << Log();
+        EXPECT_TRUE(Logged(c.message)) << test::LogText();
         demo->SetClock(nullptr);
         ticks.Advance(50);
         demo->Update();  // the clock starts here
@@ -251,7 +252,7 @@ TEST_F(DemoTest, MusicThatCannotPlayLeavesTheShowOnTheWallClock) {
 TEST_F(DemoTest, PlayableMusicStartsTheClockAndTheDemoOwnsItsSound) {
     test::WriteFile(dir / "tone.ogg", test::ReadFile(test::TestDataPath("music/tone.ogg")));
     Play({EndingAt("40")}, SoundFile("tone.ogg"));
-    EXPECT_EQ(Log().find("NDemo:"), std::string::npos) << Log();
+    EXPECT_EQ(test::LogText().find("NDemo:"), std::string::npos) << test::LogText();
     ASSERT_NE(demo->sound->Wrapper(), nullptr);
     EXPECT_NE(demo->sound->Wrapper()->Channel(), 0);
     EXPECT_EQ(CurrentVertexPool, demo->vertexPool);

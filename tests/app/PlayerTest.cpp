@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "PlayHarness.h"
 #include "TestSupport.h"
 #include "pack/Pack.h"
 
@@ -14,19 +15,19 @@ const char kSeparator[] = "\n------------------------------------------------\n\
 
 TEST(Player, WritesNoLogWithoutArgumentsOrWithTwoCharacters) {
     test::TempDir dir;
-    test::RunPlayer(dir.Path(), "show", "");
-    test::RunPlayer(dir.Path(), "show", "ab");
+    playtest::RunPlayer(dir.Path(), "");
+    playtest::RunPlayer(dir.Path(), "ab");
     EXPECT_FALSE(test::FileExists(dir / "nimbus.log"));
-    test::RunPlayer(dir.Path(), "show", "a b");  // joined: 3 characters
+    playtest::RunPlayer(dir.Path(), "a b");  // joined: 3 characters
     EXPECT_TRUE(test::FileExists(dir / "nimbus.log"));
 }
 
 TEST(Player, LongArgumentAppendsALogThatBeginsWithTheSeparator) {
     test::TempDir dir;
-    test::RunPlayer(dir.Path(), "show", "log");
+    playtest::RunPlayer(dir.Path(), "log");
     const std::string first = test::ReadFile(dir / "nimbus.log");
     EXPECT_EQ(first.rfind(kSeparator, 0), 0u);
-    test::RunPlayer(dir.Path(), "show", "log");
+    playtest::RunPlayer(dir.Path(), "log");
     EXPECT_EQ(test::ReadFile(dir / "nimbus.log").rfind(first, 0), 0u);
 }
 
@@ -35,7 +36,7 @@ namespace {
 // Runs the player `show` on a data folder holding `document` as show.xml.
 int PlayDocument(const test::TempDir& dir, const std::string& document, std::string* log) {
     test::WriteFile(dir / "data/show.xml", document);
-    const int code = test::RunPlayer(dir.Path(), "show", "log");
+    const int code = playtest::RunPlayer(dir.Path(), "log");
     *log = test::ReadFile(dir / "nimbus.log");
     return code;
 }
@@ -83,7 +84,7 @@ TEST(Player, EmptyDocumentsAndDocumentsWithoutADemoAreNotFailures) {
 
 TEST(Player, MissingDocumentIsAFailureToLoad) {
     test::TempDir dir;
-    EXPECT_EQ(test::RunPlayer(dir.Path(), "show", "log"), 1);
+    EXPECT_EQ(playtest::RunPlayer(dir.Path(), "log"), 1);
     const std::string log = test::ReadFile(dir / "nimbus.log");
     EXPECT_TRUE(Has(log, "NStdIO::Load: file [show.xml] not found\n")) << log;
     EXPECT_TRUE(Has(log, "failed to load the document <show.xml>\n")) << log;
@@ -95,7 +96,7 @@ TEST(Player, ArchiveWinsOverTheDataFolder) {
     std::string error;
     ASSERT_EQ(PackDirectory(dir / "pack", dir / "show.dat", &error), 0) << error;
     test::WriteFile(dir / "data/show.xml", "<Nimbus><Float Name=\"F\">1</Float></Nimbus>");
-    EXPECT_EQ(test::RunPlayer(dir.Path(), "show", "log"), 0);
+    EXPECT_EQ(playtest::RunPlayer(dir.Path(), "log"), 0);
     EXPECT_TRUE(Has(test::ReadFile(dir / "nimbus.log"), "empty document\n"));
 }
 

@@ -33,7 +33,7 @@ class DocumentCompilerTest : public ::testing::Test {
     NClass* Compile(const std::string& body, const char* find = "Demo") {
         test::WriteFile(dir / "doc.xml", "<Nimbus>\n" + body + "\n</Nimbus>\n");
         document.Load("doc.xml");
-        EXPECT_EQ(Con.ErrorCount(), 0) << "the document must load cleanly: " << Log();
+        EXPECT_EQ(Con.ErrorCount(), 0) << "the document must load cleanly: " << test::LogText();
         return document.CompileAndFind(find);
     }
 
@@ -46,8 +46,9 @@ class DocumentCompilerTest : public ::testing::Test {
         return nullptr;
     }
 
-    bool Logged(const std::string& text) const { return Log().find(text) != std::string::npos; }
-    std::string Log() const { return Con.BufferText() ? Con.BufferText() : ""; }
+    bool Logged(const std::string& text) const {
+        return test::LogText().find(text) != std::string::npos;
+    }
 
     test::TempDir dir;
     NData store;
@@ -67,7 +68,7 @@ const char kThreeParts[] =
 TEST_F(DocumentCompilerTest, ListRunsInReverseDocumentOrder) {
     auto* demo = dynamic_cast<NDemo*>(Compile(kThreeParts));
     ASSERT_NE(demo, nullptr);
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
     NListNodeClass* first = demo->PartList.next;
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first, Object("P3"));
@@ -83,7 +84,8 @@ TEST_F(DocumentCompilerTest, ObjectNamedTwiceInContainersIsRefusedWithoutACycle)
                 "    <Part Name=\"P1\"/>\n    <Part Name=\"P2\"/>\n    <Part Name=\"P1\"/>\n"
                 "  </Part>\n</Demo>"));
     ASSERT_NE(demo, nullptr);
-    EXPECT_TRUE(Logged("Error: object P1 of class Part is already in a container")) << Log();
+    EXPECT_TRUE(Logged("Error: object P1 of class Part is already in a container"))
+        << test::LogText();
     int length = 0;
     for (NListNodeClass* node = demo->PartList.next; node && length < 10; node = node->next) {
         ++length;
@@ -100,7 +102,7 @@ TEST_F(DocumentCompilerTest, TreeSiblingsRunReversedAndNestingGivesTheShape) {
         "    <PAANode Name=\"B\"/>\n"
         "  </TransformNode>\n</Scene>",
         "Scene");
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
     auto* scene = dynamic_cast<NScene*>(Object("S"));
     ASSERT_NE(scene, nullptr);
     EXPECT_EQ(scene->root.firstChild, Object("B"));
@@ -118,7 +120,7 @@ TEST_F(DocumentCompilerTest, MemberTypeDecidesHowTextIsRead) {
     ASSERT_NE(camera, nullptr);
     EXPECT_FLOAT_EQ(camera->ViewAngle, 2.5f);
     EXPECT_FLOAT_EQ(camera->FarZ, 100.0f);
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }
 
 TEST_F(DocumentCompilerTest, ReferencesReachOnlyEarlierElements) {
@@ -129,7 +131,7 @@ TEST_F(DocumentCompilerTest, ReferencesReachOnlyEarlierElements) {
         "Error: Reference: a node with name Later exists, but is not converted yet\r\n";
     EXPECT_TRUE(Logged(notConverted + notConverted +
                        "Error: invalid reference to object Later of class Part\r\n"))
-        << Log();
+        << test::LogText();
     EXPECT_TRUE(Logged("Warning: Compile: Unexpected nodes found"));
 }
 
@@ -141,7 +143,7 @@ TEST_F(DocumentCompilerTest, IncompatibleReferenceDefinesANewObject) {
     EXPECT_TRUE(
         Logged("Error: Reference: node V is of class Float which is incompatible with "
                "class Vector"))
-        << Log();
+        << test::LogText();
     auto* node = dynamic_cast<NPAANode*>(Object("N"));
     ASSERT_NE(node, nullptr);
     ASSERT_NE(node->Position, nullptr);
@@ -159,7 +161,7 @@ TEST_F(DocumentCompilerTest, SharedValuesAreReferencesButMayNotBeExpanded) {
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->Position, Object("V"));
     EXPECT_EQ(node->RotationAxis, nullptr);
-    EXPECT_TRUE(Logged("Error: reference is expanded (node V of class Vector)")) << Log();
+    EXPECT_TRUE(Logged("Error: reference is expanded (node V of class Vector)")) << test::LogText();
 }
 
 TEST_F(DocumentCompilerTest, FindsTheFirstDemoOnly) {
@@ -189,8 +191,8 @@ TEST_F(DocumentCompilerTest, KeysFillKeyframedValuesOnly) {
         "<BSFloatValue Name=\"T\"><Key Time=\"soon\">1</Key></BSFloatValue>",
         "Float");
     EXPECT_NE(dynamic_cast<NBSFloatValue*>(Object("K")), nullptr);
-    EXPECT_TRUE(Logged("Error: class Float can not be keyframed")) << Log();
-    EXPECT_TRUE(Logged("Error: key time [soon] is invalid")) << Log();
+    EXPECT_TRUE(Logged("Error: class Float can not be keyframed")) << test::LogText();
+    EXPECT_TRUE(Logged("Error: key time [soon] is invalid")) << test::LogText();
     EXPECT_EQ(Con.ErrorCount(), 3);  // and the closing warning
 }
 
@@ -235,7 +237,7 @@ TEST_F(DocumentCompilerTest, MisplacedElementsAreRefusedAndTheRestCompiles) {
              "Error: members of containers can not be containers themselves",
              "Warning: Compile: Unexpected nodes found",
          }) {
-        EXPECT_TRUE(Logged(message)) << message << "\n---\n" << Log();
+        EXPECT_TRUE(Logged(message)) << message << "\n---\n" << test::LogText();
     }
     EXPECT_NE(dynamic_cast<NVectValue*>(Object("Last")), nullptr);
 }
@@ -244,7 +246,7 @@ TEST_F(DocumentCompilerTest, RootMustBeNimbus) {
     test::WriteFile(dir / "doc.xml", "<Other><Float Name=\"F\">1</Float></Other>");
     document.Load("doc.xml");
     EXPECT_EQ(document.CompileAndFind("Float"), nullptr);
-    EXPECT_TRUE(Logged("Error: root node must be \"Nimbus\"")) << Log();
+    EXPECT_TRUE(Logged("Error: root node must be \"Nimbus\"")) << test::LogText();
     EXPECT_TRUE(Logged("Warning: Compile: Unexpected nodes found"));
 }
 
@@ -256,7 +258,7 @@ TEST_F(DocumentCompilerTest, TheFloatRTraceListsNamedNodesVisited) {
     auto* node = dynamic_cast<NPAANode*>(Object("N"));
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->RotationAngle, Object("FloatR"));
-    EXPECT_TRUE(Logged("Lookup A (nil)\r\nLookup FloatR (nil)\r\n")) << Log();
+    EXPECT_TRUE(Logged("Lookup A (nil)\r\nLookup FloatR (nil)\r\n")) << test::LogText();
 }
 
 TEST_F(DocumentCompilerTest, DestroyDetachesObjectsAndSaysSo) {

@@ -26,8 +26,6 @@ class NimbusDocumentTest : public ::testing::Test {
         return file.Save(name, root);
     }
 
-    std::string Log() const { return Con.BufferText(); }
-
     test::TempDir dir;
     NData store;
 };
@@ -68,7 +66,7 @@ TEST_F(NimbusDocumentTest, SaveWritesTheDeclarationAndOneTabPerLevel) {
               "\t\t<PartList Container=\"List\" Role=\"PartList\"/>\r\n"
               "\t</Demo>\r\n"
               "</Nimbus>");
-    EXPECT_EQ(Log(), "");
+    EXPECT_EQ(test::LogText(), "");
 }
 
 TEST_F(NimbusDocumentTest, SavedDocumentReadsBackAsTheSameTreeWithoutTimes) {
@@ -87,11 +85,11 @@ TEST_F(NimbusDocumentTest, SavedDocumentReadsBackAsTheSameTreeWithoutTimes) {
                     "</Nimbus>\n");
     NimbusDocument original;
     original.Load("in.xml");
-    ASSERT_EQ(Con.ErrorCount(), 0) << Log();
+    ASSERT_EQ(Con.ErrorCount(), 0) << test::LogText();
     ASSERT_EQ(Save("out.xml", &original.Root()), 0);
     NimbusDocument reread;
     reread.Load("out.xml");
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
     EXPECT_EQ(Describe(reread.Root()), Describe(original.Root()));
     EXPECT_STREQ(original.Root().firstChild->time, "4");
     EXPECT_EQ(reread.Root().firstChild->time, nullptr);
@@ -104,9 +102,9 @@ TEST_F(NimbusDocumentTest, SaveNeedsATreeAFileNameAndAWritableStore) {
     DocNode root;
     root.className = CopyText("Nimbus");
     EXPECT_EQ(Save("out.xml", nullptr), 1);
-    EXPECT_EQ(Log(), "");
+    EXPECT_EQ(test::LogText(), "");
     EXPECT_EQ(Save(nullptr, &root), 1);
-    EXPECT_EQ(Log(), "Error: unspecified filename\r\n");
+    EXPECT_EQ(test::LogText(), "Error: unspecified filename\r\n");
 
     Con.EnableBuffer(true);
     test::WriteFile(dir / "show/show.xml", "<Nimbus/>");
@@ -117,7 +115,7 @@ TEST_F(NimbusDocumentTest, SaveNeedsATreeAFileNameAndAWritableStore) {
     ASSERT_EQ(zip.Mount(kArchiveMode, archive.c_str()), 0);
     zip.SetAsDefault(false);
     EXPECT_EQ(Save("out.xml", &root), 1);
-    EXPECT_EQ(Log(), "Error: can't open file out.xml for saving\r\n");
+    EXPECT_EQ(test::LogText(), "Error: can't open file out.xml for saving\r\n");
     EXPECT_FALSE(test::FileExists(dir / "out.xml"));
 }
 
@@ -130,7 +128,7 @@ TEST_F(NimbusDocumentTest, NodeThatCannotBeWrittenStopsTheSaveButKeepsWhatWasPro
     LinkFirstChild(scene, &root);
     LinkFirstChild(new DocNode, scene);  // no element name
     EXPECT_EQ(Save("out.xml", &root), 1);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: failed to store node <(null) Class=(null) Role=(null)>\r\n"
               "Error: failed to store node <s Class=Scene Role=(null)>\r\n"
               "Error: Failed to create document out.xml\r\n");

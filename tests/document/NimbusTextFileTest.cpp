@@ -37,12 +37,10 @@ class NimbusTextFileTest : public ::testing::Test {
                        int column) {
         SCOPED_TRACE(content);
         EXPECT_EQ(Load(content), 1);
-        EXPECT_EQ(Log(), messages +
-                             "Error: Failed to read document in doc.xml: error before line " +
-                             std::to_string(line) + ", column " + std::to_string(column) + "\r\n");
+        EXPECT_EQ(test::LogText(),
+                  messages + "Error: Failed to read document in doc.xml: error before line " +
+                      std::to_string(line) + ", column " + std::to_string(column) + "\r\n");
     }
-
-    std::string Log() const { return Con.BufferText(); }
 
     test::TempDir dir;
     NData store;
@@ -76,7 +74,7 @@ const char kFullDocument[] =
 
 TEST_F(NimbusTextFileTest, ReadsADocumentIntoATreeInDocumentOrder) {
     EXPECT_EQ(Load(kFullDocument), 0);
-    EXPECT_EQ(Log(), "");
+    EXPECT_EQ(test::LogText(), "");
     EXPECT_STREQ(root.className, "Nimbus");
     const DocNode* scene = Child(root, 0);
     EXPECT_STREQ(scene->name, "s");
@@ -162,7 +160,7 @@ TEST_F(NimbusTextFileTest, MissingNamesAndRolesAreWarnedOutsideContainers) {
                    "</Demo>\n"
                    "</Nimbus>"),
               0);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Warning: name of node Demo is missing\r\n"
               "Warning: role of object f of class Float is missing\r\n"
               "Warning: role of an object of class float is missing\r\n"
@@ -175,7 +173,7 @@ TEST_F(NimbusTextFileTest, AttributeChecksWarnOrComplainButReadingGoesOn) {
                    "Time=\"2\" Container=\"List\" Container=\"None\"/>"
                    "<Demo Name=\"d\" Time=\"2\"><Key Time=\"0\"/></Demo></Nimbus>"),
               0);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Warning: Name of node Class Scene Role (null) is specified more than once\r\n"
               "Warning: Role of node Class Scene Name a is specified more than once\r\n"
               "Warning: The Time attribute of node Class Scene Name a is specified more than "
@@ -200,12 +198,12 @@ TEST_F(NimbusTextFileTest, BrokenCharacterDataIsReportedOncePerProcess) {
 
 TEST_F(NimbusTextFileTest, FilesThatCannotBeLoadedAreNamed) {
     EXPECT_EQ(Load(""), 1);
-    EXPECT_EQ(Log(), "Error: can't load file doc.xml\r\n");
+    EXPECT_EQ(test::LogText(), "Error: can't load file doc.xml\r\n");
     Con.EnableBuffer(true);
     NimbusTextFile file;
     EXPECT_EQ(file.Load("missing.xml", &root), 1);
     EXPECT_EQ(file.Load(nullptr, &root), 1);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "NStdIO::Load: file [missing.xml] not found\r\n"
               "Error: can't load file missing.xml\r\n"
               "Error: unspecified filename\r\n");
@@ -218,8 +216,9 @@ TEST_F(NimbusTextFileTest, DeepNestingIsRefusedBeforeTheStackRunsOut) {
         deep += "<a Role=\"r\">\n";
     }
     EXPECT_EQ(Load(deep), 1);
-    EXPECT_NE(Log().find("Error: elements may not be nested more than 256 levels deep\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        test::LogText().find("Error: elements may not be nested more than 256 levels deep\r\n"),
+        std::string::npos);
     // The unnamed first element, the refusal, one line per enclosing level, the position.
     EXPECT_EQ(Con.ErrorCount(), 1 + 1 + 256 + 1);
 }

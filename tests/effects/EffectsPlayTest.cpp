@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 #include "makedemo/DemoMedia.h"
 
 using playtest::Near;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MeshTestSupport.h"
+#include "TestSupport.h"
 #include "app/ClassTable.h"
 #include "base/Con.h"
 #include "effects/QuadMesh.h"
@@ -19,11 +20,9 @@ using meshtest::Normal;
 using meshtest::Position;
 using meshtest::TexCoord;
 
-namespace {
+using test::LogText;
 
-std::string Log() {
-    return Con.BufferText() ? Con.BufferText() : "";
-}
+namespace {
 
 std::vector<uint32_t> Triangles(const NMesh& mesh) {
     return {mesh.indices.begin(), mesh.indices.begin() + 3 * mesh.triangleCount};
@@ -49,7 +48,7 @@ TEST_F(QuadMeshTest, SmallestGridIsTwoTrianglesWoundAlike) {
     EXPECT_EQ(mesh.vertexCount, 4);
     EXPECT_EQ(Triangles(mesh), (std::vector<uint32_t>{0, 1, 2, 1, 3, 2}));
     EXPECT_EQ(mesh.vertices.size(), 4u * 36u);
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << LogText();
 }
 
 TEST_F(QuadMeshTest, SmallGridSizesAreRaisedDivisionsFirst) {
@@ -58,7 +57,7 @@ TEST_F(QuadMeshTest, SmallGridSizesAreRaisedDivisionsFirst) {
     mesh.Lines = 1;
     mesh.Divisions = 0;
     ASSERT_TRUE(mesh.SetUpGrid());
-    const std::string log = Log();
+    const std::string log = LogText();
     const size_t divisions = log.find("QuadMesh: 'Divisions' must be at least 2");
     const size_t lines = log.find("QuadMesh: 'Lines' must be at least 2");
     ASSERT_NE(divisions, std::string::npos) << log;
@@ -78,7 +77,7 @@ TEST_F(QuadMeshTest, OversizedGridIsRefusedWithoutAllocating) {
     EXPECT_TRUE(mesh.vertices.empty());
     EXPECT_EQ(mesh.layout, nullptr);
     EXPECT_EQ(Con.ErrorCount(), 1);
-    EXPECT_NE(Log().find("QuadMesh: "), std::string::npos) << Log();
+    EXPECT_NE(LogText().find("QuadMesh: "), std::string::npos) << LogText();
 }
 
 TEST_F(QuadMeshTest, SheetsRefuseAMissingMaterialOrAnotherLayout) {
@@ -86,14 +85,15 @@ TEST_F(QuadMeshTest, SheetsRefuseAMissingMaterialOrAnotherLayout) {
     NRoundQuad wrongLayout;
     wrongLayout.Material = &colorTexture;
     EXPECT_FALSE(wrongLayout.SetUpGrid());
-    EXPECT_NE(Log().find("RoundQuad: needs a material with the particle vertex layout (36 bytes)"),
-              std::string::npos)
-        << Log();
+    EXPECT_NE(
+        LogText().find("RoundQuad: needs a material with the particle vertex layout (36 bytes)"),
+        std::string::npos)
+        << LogText();
     wrongLayout.BuildVertices();  // nothing to write into, and nothing written
 
     NRippleQuad noMaterial;
     noMaterial.Init();
-    EXPECT_NE(Log().find("RippleQuad: 'Material' is not set"), std::string::npos) << Log();
+    EXPECT_NE(LogText().find("RippleQuad: 'Material' is not set"), std::string::npos) << LogText();
     EXPECT_EQ(Con.ErrorCount(), 2);
     EXPECT_TRUE(wrongLayout.vertices.empty());
     EXPECT_TRUE(noMaterial.vertices.empty());

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "TestSupport.h"
 #include "app/ClassTable.h"
 #include "base/Con.h"
 #include "base/FrameTime.h"
@@ -11,6 +12,8 @@
 #include "scene/SceneTestSupport.h"
 #include "values/ColorValue.h"
 #include "values/VectValue.h"
+
+using test::LogText;
 
 namespace {
 
@@ -63,7 +66,7 @@ TEST(SingleParticle, ValuesUpdateOnlyInsideTheWindowBothEndsIncluded) {
         particle.Update();
     }
     EXPECT_EQ(size.updates, 3);
-    EXPECT_EQ(Con.ErrorCount(), 0) << test::Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << LogText();
     CurrentScene = nullptr;
 }
 
@@ -79,7 +82,7 @@ TEST(SingleParticle, MissingValuesAreReportedOnceAndNeverRead) {
     particle.End = 10.0f;
     particle.Size = &size;
     particle.Init();
-    const std::string log = test::Log();
+    const std::string log = LogText();
     EXPECT_NE(log.find("SingleParticle: 'Color' is not set"), std::string::npos) << log;
     EXPECT_NE(log.find("SingleParticle: 'Angle' is not set"), std::string::npos) << log;
     EXPECT_EQ(Con.ErrorCount(), 3);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "MeshTestSupport.h"
+#include "TestSupport.h"
 #include "app/ClassTable.h"
 #include "base/Con.h"
 #include "effects/ColorTexSpriteMesh.h"
@@ -22,11 +23,9 @@ using meshtest::Normal;
 using meshtest::Position;
 using meshtest::TexCoord;
 
-namespace {
+using test::LogText;
 
-std::string Log() {
-    return Con.BufferText() ? Con.BufferText() : "";
-}
+namespace {
 
 CornerSprite Centred(float x, float y, float z, float r) {
     CornerSprite sprite{};
@@ -53,7 +52,7 @@ class SpriteMeshTest : public testing::Test {
         mesh.Material = &material;
         mesh.spriteCapacity = capacity;
         mesh.cornerSprites.assign(capacity, CornerSprite{});
-        ASSERT_TRUE(mesh.SetUpSprites()) << Log();
+        ASSERT_TRUE(mesh.SetUpSprites()) << LogText();
     }
     NSpriteMaterial sprite;
     NColorTexMaterial colorTexture;
@@ -129,7 +128,7 @@ TEST_F(SpriteMeshTest, ColourTextureKindsShadeOrMarkTheirCorners) {
         EXPECT_EQ(Color(marked, k).a, 64 * k);
         EXPECT_FLOAT_EQ(TexCoord(marked, k, 0).x, 0.1f * static_cast<float>(k));
     }
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << LogText();
 }
 
 TEST_F(SpriteMeshTest, KindsRefuseAnotherLayoutAndCapacityZeroSetsNothingUp) {
@@ -137,9 +136,10 @@ TEST_F(SpriteMeshTest, KindsRefuseAnotherLayoutAndCapacityZeroSetsNothingUp) {
     wrong.Material = &colorTexture;
     wrong.spriteCapacity = 4;
     wrong.Init();
-    EXPECT_NE(Log().find("SpriteMesh02: needs a material with the sprite vertex layout (40 bytes)"),
-              std::string::npos)
-        << Log();
+    EXPECT_NE(
+        LogText().find("SpriteMesh02: needs a material with the sprite vertex layout (40 bytes)"),
+        std::string::npos)
+        << LogText();
     EXPECT_TRUE(wrong.vertices.empty());
     // Its records exist, so a writer such as the raytracer's tile stays in bounds.
     EXPECT_EQ(wrong.cornerSprites.size(), 4u);
@@ -151,7 +151,7 @@ TEST_F(SpriteMeshTest, KindsRefuseAnotherLayoutAndCapacityZeroSetsNothingUp) {
     empty.Init();
     EXPECT_TRUE(empty.vertices.empty());
     EXPECT_EQ(empty.prev, nullptr);
-    EXPECT_EQ(Con.ErrorCount(), 1) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 1) << LogText();
 }
 
 TEST_F(SpriteMeshTest, EffectPlacesThreeSpritesForThePartsTime) {
@@ -178,6 +178,6 @@ TEST_F(SpriteMeshTest, EffectPlacesThreeSpritesForThePartsTime) {
 
     effect.spriteCapacity = 2;
     EXPECT_FALSE(effect.Animate(1.0f));
-    EXPECT_NE(Log().find("NSpriteMesh: not enough sprites"), std::string::npos) << Log();
+    EXPECT_NE(LogText().find("NSpriteMesh: not enough sprites"), std::string::npos) << LogText();
     EXPECT_EQ(Con.ErrorCount(), 1);
 }

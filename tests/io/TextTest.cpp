@@ -40,8 +40,6 @@ class TextTest : public ::testing::Test {
         return status;
     }
 
-    std::string Log() const { return Con.BufferText(); }
-
     test::TempDir dir;
     NData store;
     std::vector<std::unique_ptr<NText>> readers;
@@ -205,7 +203,7 @@ TEST_F(TextTest, OnlyTheFirstReportOfTheProcessIsLogged) {
     first.ReportError(99);
     first.ReportError(kTextSyntaxError);
     Reader("<y").ReportError(kTextSyntaxError);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: NText: t.txt (line 1, column 3): E0015 - Critical internal error!\r\n");
     EXPECT_EQ(Con.ErrorCount(), 1);
     EXPECT_STREQ(TextStatusText(kTextInvalidLineEnd),
@@ -269,7 +267,7 @@ TEST_F(TextTest, OpeningWhileOpenWarnsAndClosesTheFirstFile) {
     EXPECT_EQ(text.FileName(), nullptr);
     EXPECT_EQ(test::ReadFile(dir / "one.txt"), "first");
     EXPECT_EQ(test::ReadFile(dir / "two.txt"), "second");
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Warning: NText::OpenWrite: Filename already exists: a file is open\r\n"
               "Warning: NText::OpenRead: Filename already exists: a file is open\r\n");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestSupport.h"
+
 #include <memory>
 #include <string>
 
@@ -23,7 +25,6 @@ class RegistryTest : public ::testing::Test {
         NClassRegistration();
         Con.EnableBuffer(true);
     }
-    std::string Log() const { return Con.BufferText(); }
 };
 
 }  // namespace
@@ -33,7 +34,7 @@ TEST_F(RegistryTest, RegistersTheWholeTableOnceAndLogsItsSize) {
     EXPECT_EQ(MemberCount(), 89);
     NClassRegistration();
     EXPECT_EQ(ClassCount(), 59);
-    EXPECT_EQ(Log(), "");  // the second call logs nothing
+    EXPECT_EQ(test::LogText(), "");  // the second call logs nothing
     EXPECT_EQ(Con.ErrorCount(), 0);
 }
 
@@ -55,7 +56,7 @@ TEST_F(RegistryTest, MissesAreReportedByKind) {
     EXPECT_EQ(Con.ErrorCount(), 1);
     NClass unregistered;
     EXPECT_EQ(GetClassIndex(&unregistered), NoClass);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "GetClassIndex: class Nothing not found\r\n"
               "Error: GetClassName: class #59 does not exist, there are 59 classes\r\n"
               "Error: NClass: GetClassIndex: Value class not found\r\n");
@@ -69,7 +70,7 @@ TEST_F(RegistryTest, MemberLookupFollowsInheritFlags) {
     EXPECT_EQ(GetMemberIndex(GetClassIndex("BSFloatValue"), "f"), NoClass);
     EXPECT_EQ(GetMemberIndex(GetClassIndex("PAANode"), "Radius"), NoClass);
     EXPECT_EQ(GetMemberIndex(NoClass, "x"), NoClass);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "GetMemberIndex: class LinVectValue does not have a member called x\r\n"
               "GetMemberIndex: class BSFloatValue does not have a member called f\r\n"
               "GetMemberIndex: class TransformNode does not have a member called Radius\r\n"
@@ -115,7 +116,7 @@ TEST_F(RegistryTest, TextFormRefusesClassMembersAndContainers) {
     std::unique_ptr<NClass> demo(CreateObject(GetClassIndex("Demo")));
     EXPECT_EQ(SetMember(demo.get(), GetMemberIndex(demo.get(), "LoadingImage"), "x"), -1);
     EXPECT_EQ(SetMember(demo.get(), GetMemberIndex(demo.get(), "PartList"), "x"), -1);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: SetMember: Demo.LoadingImage is not a type but class StillImage\r\n"
               "Error: SetMember: Demo.PartList is not a type but class Part\r\n");
 }
@@ -132,7 +133,7 @@ TEST_F(RegistryTest, ObjectFormChecksTheClassChain) {
     EXPECT_EQ(typed->Position, vector.get());
     EXPECT_EQ(SetMember(node.get(), position, static_cast<NClass*>(nullptr)), 0);
     EXPECT_EQ(typed->Position, nullptr);
-    EXPECT_EQ(Log(), "Error: NClass: SetMember: classes do not match\r\n");
+    EXPECT_EQ(test::LogText(), "Error: NClass: SetMember: classes do not match\r\n");
 
     std::unique_ptr<NClass> demo(CreateObject(GetClassIndex("Demo")));
     EXPECT_EQ(SetMember(demo.get(), GetMemberIndex(demo.get(), "PartList"), vector.get()), -4);
@@ -157,11 +158,12 @@ TEST_F(RegistryTest, CreatedObjectsAreListedAndForgottenWhenDestroyed) {
     snprintf(line, sizeof line, "NClass<Vector> Object %p destroyed\r\n",
              static_cast<void*>(vector));
     delete vector;
-    EXPECT_EQ(Log(), line);
+    EXPECT_EQ(test::LogText(), line);
     NVectValue local;  // never listed: destroying it logs nothing
     EXPECT_EQ(CreateObject(-1), nullptr);
     EXPECT_EQ(CreateObject(59), nullptr);
-    EXPECT_NE(Log().find("Error: NClass: 59 values, 59 is an invalid index"), std::string::npos);
+    EXPECT_NE(test::LogText().find("Error: NClass: 59 values, 59 is an invalid index"),
+              std::string::npos);
 }
 
 TEST(ObjectList, FreeingTwiceIsRefused) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "TestSupport.h"
 #include "base/Con.h"
 
 namespace test {
@@ -22,9 +23,5 @@ inline bool DisplayAvailable() {
     if (!test::DisplayAvailable()) {                                            \
         GTEST_SKIP() << "no display; the project's test command provides Xvfb"; \
     }
-
-inline std::string LogText() {
-    return Con.BufferText() ? Con.BufferText() : "";
-}
 
 }  // namespace test

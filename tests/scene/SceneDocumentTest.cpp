@@ -19,8 +19,6 @@
 
 namespace {
 
-using test::Log;
-
 const char kDocument[] = R"(<Nimbus>
 <Camera Name="Cam"><float Role="ViewAngle">60</float></Camera>
 <PTRNode Name="Eye">
@@ -84,7 +82,7 @@ TEST(SceneDocument, KeyedSceneTreeWithCameraCompilesAndPlaysWithoutMessages) {
     NimbusDocument document;
     document.Load("show.xml");
     auto* scene = dynamic_cast<NScene*>(document.CompileAndFind("Scene"));
-    ASSERT_NE(scene, nullptr) << Log();
+    ASSERT_NE(scene, nullptr) << test::LogText();
     auto* eye = dynamic_cast<NPTRNode*>(Named(document, "Eye"));
     auto* arm = dynamic_cast<NPAANode*>(Named(document, "Arm"));
     auto* hand = dynamic_cast<NPAANode*>(Named(document, "Hand"));
@@ -95,7 +93,7 @@ TEST(SceneDocument, KeyedSceneTreeWithCameraCompilesAndPlaysWithoutMessages) {
 
     NOpenGLSurface surface;
     surface.Open();
-    ASSERT_TRUE(surface.HasRenderingContext()) << Log();
+    ASSERT_TRUE(surface.HasRenderingContext()) << test::LogText();
     scene->Init();
     EXPECT_EQ(camera->node, eye);
     for (float time : {0.0f, 0.5f, 1.0f}) {
@@ -112,5 +110,5 @@ TEST(SceneDocument, KeyedSceneTreeWithCameraCompilesAndPlaysWithoutMessages) {
     Matrix44 projection;
     glGetFloatv(GL_PROJECTION_MATRIX, projection.m);
     EXPECT_NEAR(projection.m[5], 1.7320508f, 1e-5f);  // 1 / tan(30 degrees)
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }

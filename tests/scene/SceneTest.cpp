@@ -14,7 +14,6 @@
 
 namespace {
 
-using test::Log;
 using test::TracedContent;
 using test::TracedDrawable;
 
@@ -98,7 +97,7 @@ TEST_F(SceneTest, FrameRunsBackgroundNodesParentFirstThenViewThenPassTwoThenPass
               "b.render1 ");
     EXPECT_EQ(CurrentScene, &scene);
     EXPECT_EQ(RenderPass, 1);
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }
 
 TEST_F(SceneTest, SecondInitChangesNothingAndVertexNeedsCountForTheScene) {
@@ -119,7 +118,7 @@ TEST_F(SceneTest, SecondInitChangesNothingAndVertexNeedsCountForTheScene) {
     ASSERT_NE(first, nullptr);
     scene.Update();
     EXPECT_EQ(pool.Allocate(8), first);
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }
 
 TEST_F(SceneTest, MissingViewAndMaterialAreReportedOnceAndMissingBackgroundIsFine) {
@@ -129,7 +128,7 @@ TEST_F(SceneTest, MissingViewAndMaterialAreReportedOnceAndMissingBackgroundIsFin
     for (int frame = 0; frame < 3; ++frame) {
         scene.Update();
     }
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: Scene: 'View2D' is not set\r\n"
               "Error: Drawable: 'Material' is not set\r\n");
     EXPECT_EQ(Con.ErrorCount(), 2);
@@ -153,7 +152,7 @@ TEST_F(SceneTest, DrawableOnTwoNodesIsListedOnceAndOneOutsideAnySceneNowhere) {
     EXPECT_EQ(trace, "s.init s.init s.render1 ");
     EXPECT_EQ(scene.drawables.next, &shared);
     EXPECT_EQ(shared.next, nullptr);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: Drawable [Drawable]: no scene is being initialised; it is never drawn\r\n"
               "Error: Drawable [(unregistered)]: already in a drawable list; it is drawn "
               "once\r\n");
@@ -164,7 +163,7 @@ TEST_F(SceneTest, SceneListAcceptsOnlyScenes) {
     NTestScene01 derived;
     NScene second;
     scene.SetParent(&part);
-    EXPECT_EQ(Log(), "Error: SetParent: class Part is not a Scene\r\n");
+    EXPECT_EQ(test::LogText(), "Error: SetParent: class Part is not a Scene\r\n");
     EXPECT_EQ(scene.prev, nullptr);
     EXPECT_EQ(part.next, nullptr);
     scene.SetParent(&derived);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "TestSupport.h"
 #include "base/Con.h"
 #include "render/Material.h"
 #include "scene/Drawable.h"
@@ -22,10 +23,6 @@ struct QuietMaterial : NMaterial {
 };
 
 namespace test {
-
-inline std::string Log() {
-    return Con.BufferText() ? Con.BufferText() : "";
-}
 
 inline NVectValue Vect(const Vector3& v) {
     NVectValue value;

@@ -17,7 +17,6 @@
 namespace {
 
 using test::ExpectNear;
-using test::Log;
 
 // A PAANode together with the value objects it reads.
 struct Placed {
@@ -90,7 +89,7 @@ TEST_F(TransformNodeTest, LookAtNodeCarriesTheViewMatrixOfItsCamera) {
     ExpectNear(MatrixTransformPoint(node.worldInverse, {0, 0, 0}), {0, 0, -5});
     ExpectNear(MatrixTransformPoint(node.worldInverse, {0, 1, 0}), {0, -1, -5});
     ExpectNear(MatrixTransformPoint(node.world, {0, 0, 0}), {0, 0, 5});
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }
 
 TEST_F(TransformNodeTest, LeftOutParametersAreReportedOnceAndAMissingTargetEveryFrame) {
@@ -119,7 +118,7 @@ TEST_F(TransformNodeTest, LeftOutParametersAreReportedOnceAndAMissingTargetEvery
     char noTarget[64];
     snprintf(noTarget, sizeof noTarget, "Error: NCamera %p: no target\r\n\r\n",
              static_cast<void*>(&aimless));
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: PAANode: 'Position' is not set\r\n"
               "Error: PAANode: 'RotationAngle' is not set\r\n"
               "Error: PAANode: 'RotationAxis' is not set\r\n"
@@ -147,7 +146,7 @@ TEST_F(TransformNodeTest, TreeOperationsAcceptOnlyTransformNodesAndLeaveTheTreeO
     c.SetParent(&a);
     c.SetParent(&stranger);
     c.LinkAfter(&stranger);
-    EXPECT_EQ(Log(),
+    EXPECT_EQ(test::LogText(),
               "Error: SetParent: class OtherTreeNode is not a Transform Node\r\n"
               "Error: SetParent: class OtherTreeNode is not a Transform Node\r\n");
     EXPECT_EQ(root.firstChild, &a);

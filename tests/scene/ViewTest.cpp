@@ -13,8 +13,6 @@
 
 namespace {
 
-using test::Log;
-
 Matrix44 Projection() {
     Matrix44 m;
     glGetFloatv(GL_PROJECTION_MATRIX, m.m);
@@ -63,7 +61,7 @@ class ViewTest : public testing::Test {
         Con.EnableBuffer(true);
         SKIP_WITHOUT_DISPLAY();
         surface.Open();
-        ASSERT_TRUE(surface.HasRenderingContext()) << Log();
+        ASSERT_TRUE(surface.HasRenderingContext()) << test::LogText();
         surface.BeginFrame();
     }
 
@@ -89,7 +87,7 @@ TEST_F(ViewTest, CameraLoadsThePerspectiveOfItsAngleAndTheSurfaceAspect) {
     narrow.FarZ = 50;
     narrow.Apply();
     test::ExpectNear(Projection(), Perspective(60, 640.0 / 480.0, 50));
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }
 
 TEST_F(ViewTest, CameraWithoutActiveSurfaceReportsAndKeepsTheProjection) {
@@ -99,7 +97,7 @@ TEST_F(ViewTest, CameraWithoutActiveSurfaceReportsAndKeepsTheProjection) {
     surface.EndFrame();
     NCamera camera;
     camera.Apply();
-    EXPECT_EQ(Log(), "Error: NCamera: no surface is active for rendering\r\n");
+    EXPECT_EQ(test::LogText(), "Error: NCamera: no surface is active for rendering\r\n");
     test::ExpectNear(Projection(), before, 0);
 }
 
@@ -114,5 +112,5 @@ TEST_F(ViewTest, OrthoViewIsAFixedFrameWithYGrowingDownward) {
     EXPECT_EQ(GreenAt(637, 2), 255);  // bottom right
     EXPECT_EQ(GreenAt(2, 2), 0);      // bottom left stays clear
     EXPECT_EQ(GreenAt(637, 477), 0);  // top right stays clear
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }

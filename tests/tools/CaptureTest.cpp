@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 #include "makedemo/DemoMedia.h"
 
 using playtest::Near;

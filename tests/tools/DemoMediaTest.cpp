@@ -32,7 +32,6 @@ class DemoMedia : public ::testing::Test {
         DefaultInput.SetAsDefault(false);
     }
     void TearDown() override { DefaultInput.Unmount(); }
-    static std::string Log() { return Con.BufferText() ? Con.BufferText() : ""; }
     test::TempDir dir;
     std::string mounted;
 };
@@ -40,7 +39,7 @@ class DemoMedia : public ::testing::Test {
 }  // namespace
 
 TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
-    ASSERT_EQ(WriteDemoImages(dir.Path()), 0) << Log();
+    ASSERT_EQ(WriteDemoImages(dir.Path()), 0) << test::LogText();
     Mount(dir.Path());
     for (const char* name : {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga",
                              "logo.tga", "inferno.jpg"}) {
@@ -48,11 +47,11 @@ TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
         NBitmap bitmap;
         bitmap.SetName(name);
         bitmap.Load(DefaultInput);
-        ASSERT_TRUE(bitmap.HasPixels()) << Log();
+        ASSERT_TRUE(bitmap.HasPixels()) << test::LogText();
         EXPECT_GE(bitmap.Width, 128);
         EXPECT_EQ(bitmap.Width, bitmap.Height);
     }
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
 }
 
 TEST_F(DemoMedia, TuneIsAudibleOggVorbisOfTheAskedLength) {
@@ -96,8 +95,8 @@ TEST_F(DemoMedia, BundledShowCompilesCleanlyWithItsPartsInTimeOrder) {
     NimbusDocument document;
     document.Load("demo.xml");
     auto* demo = static_cast<NDemo*>(document.CompileAndFind("Demo"));
-    ASSERT_NE(demo, nullptr) << Log();
-    EXPECT_EQ(Con.ErrorCount(), 0) << Log();
+    ASSERT_NE(demo, nullptr) << test::LogText();
+    EXPECT_EQ(Con.ErrorCount(), 0) << test::LogText();
     EXPECT_NE(demo->LoadingImage, nullptr);
     ASSERT_NE(demo->SoundFile, nullptr);
     EXPECT_TRUE(test::FileExists(std::string(NIMBUS_DEMO_DIR) + "/" + demo->SoundFile->Get()));

@@ -1,6 +1,7 @@
-// Helpers of the end-to-end tests: a private X server per test, so that the real
-// player's full-screen window never covers what another test reads off its screen,
-// productions written into folders, and the player and the capture tool run on them.
+// The harness of the end-to-end tests: a private X server per run, so that the real
+// player's full-screen window never covers what another test reads off its screen
+// and runs can go on side by side; productions written into folders, and the player
+// and the capture tool run on them.
 #pragma once
 
 #include <sys/types.h>
@@ -50,6 +51,10 @@ class Program {
     pid_t pid = -1;
     int outputFd = -1;
 };
+
+// Copies the player into `dir` as `show` and runs it there with `arguments` on an X
+// server of its own; the exit code, with its standard output and error in `output`.
+int RunPlayer(const std::string& dir, const std::string& arguments, std::string* output = nullptr);
 
 // A folder holding a production `show`: the document in data/show.xml and whatever
 // files the test adds beside it, played by a copy of the player or by the capture

@@ -1,4 +1,4 @@
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -178,6 +178,13 @@ std::vector<std::string> Environment(const XServer& x, const std::vector<std::st
                                     "LIBGL_ALWAYS_SOFTWARE=1"};
     all.insert(all.end(), more.begin(), more.end());
     return all;
+}
+
+int RunPlayer(const std::string& dir, const std::string& arguments, std::string* output) {
+    fs::copy_file(NIMBUS_PLAYER_PATH, fs::path(dir) / "show", fs::copy_options::overwrite_existing);
+    XServer x;
+    Program player(dir, "./show " + arguments, Environment(x));
+    return player.Wait(output);
 }
 
 Program* Production::Start(const XServer& x, const std::vector<std::string>& environment) const {
