@@ -6,19 +6,16 @@
 
 #include <string>
 
-#include "../effects/MeshTestSupport.h"
+#include "TestSupport.h"
 #include "app/ClassTable.h"
 #include "base/Con.h"
 #include "base/Ticks.h"
+#include "effects/MeshTestSupport.h"
 #include "render/ParticleMaterial.h"
 #include "render/Surface.h"
 #include "scene/Scene.h"
 
 namespace {
-
-std::string Log() {
-    return Con.BufferText() ? Con.BufferText() : "";
-}
 
 uint32_t fakeTicks = 0;
 
@@ -72,7 +69,7 @@ TEST_F(ISOTest, InitPresetsWhiteVerticesFacingAwayAndRenderFillsTheMesh) {
     EXPECT_EQ(iso.triangleCount, iso.surface.TriangleCount());
     const auto first = meshtest::Position(iso, 0);
     EXPECT_EQ(meshtest::TexCoord(iso, 0, 0).x, first.x * 0.01f);
-    EXPECT_EQ(NewErrors(), 0) << Log();
+    EXPECT_EQ(NewErrors(), 0) << test::LogText();
 }
 
 TEST_F(ISOTest, WithoutCapacityNothingIsMade) {
@@ -82,7 +79,7 @@ TEST_F(ISOTest, WithoutCapacityNothingIsMade) {
     EXPECT_TRUE(iso.vertices.empty());
     EXPECT_EQ(iso.triangleCount, 0);
     EXPECT_EQ(scene.drawables.next, nullptr);
-    EXPECT_EQ(NewErrors(), 0) << Log();
+    EXPECT_EQ(NewErrors(), 0) << test::LogText();
 }
 
 TEST_F(ISOTest, CatchingUpTooSlowlyAsksPlayToEnd) {
@@ -93,6 +90,6 @@ TEST_F(ISOTest, CatchingUpTooSlowlyAsksPlayToEnd) {
     iso.Advance(30.0f);
     EXPECT_TRUE(QuitRequested);
     EXPECT_EQ(iso.triangleCount, triangles);
-    EXPECT_EQ(Log(), "Error: PC Too slow\r\n\r\n");
+    EXPECT_EQ(test::LogText(), "Error: PC Too slow\r\n\r\n");
     EXPECT_EQ(NewErrors(), 1);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TestSupport.h"
 #include "base/Con.h"
 #include "base/Ticks.h"
 #include "iso/IsoRandom.h"
@@ -31,7 +32,6 @@ class IsoSurfaceTest : public ::testing::Test {
     IsoSurface::Outcome Advance(float now) {
         return surface.Advance(now, vertices.data(), indices.data());
     }
-    std::string Log() const { return Con.BufferText() ? Con.BufferText() : ""; }
     int NewErrors() const { return Con.ErrorCount() - errorsBefore; }
 
     IsoSourceSystem sources;
@@ -87,7 +87,7 @@ TEST_F(IsoSurfaceTest, TimeRunningBackwardsKeepsTheMesh) {
     const int triangles = surface.TriangleCount();
     const std::vector<uint32_t> firstIndices = indices;
     EXPECT_EQ(Advance(1.0f), IsoSurface::Outcome::kUnchanged);
-    EXPECT_EQ(Log(), "Update: can't step backwards\r\n");
+    EXPECT_EQ(test::LogText(), "Update: can't step backwards\r\n");
     EXPECT_EQ(surface.TriangleCount(), triangles);
     EXPECT_EQ(indices, firstIndices);
     EXPECT_EQ(NewErrors(), 0);
@@ -98,7 +98,7 @@ TEST_F(IsoSurfaceTest, CatchingUpTooSlowlyIsAnErrorAndStops) {
     Advance(0.0f);
     SetTickSource(SlowTicks);
     EXPECT_EQ(Advance(10.0f), IsoSurface::Outcome::kTooSlow);
-    EXPECT_EQ(Log(), "Error: PC Too slow\r\n\r\n");
+    EXPECT_EQ(test::LogText(), "Error: PC Too slow\r\n\r\n");
     EXPECT_EQ(NewErrors(), 1);
     // Two passes: the first reading is 600 ms in, the second 1200.
     EXPECT_EQ(surface.SampleCount(), 4);
@@ -120,7 +120,7 @@ TEST_F(IsoSurfaceTest, OverflowKeepsTheCapacitiesAndWarnsWithTheWantedCounts) {
     small.Advance(0.0f, fewVertices.data(), fewIndices.data());
     EXPECT_EQ(small.VertexCount(), 20);
     EXPECT_LE(small.TriangleCount(), 10);
-    EXPECT_EQ(Log(), "Warning: NISO: Overflow: F" + std::to_string(triangles) + "/10 V" +
-                         std::to_string(vertices) + "/20\r\n\r\n");
+    EXPECT_EQ(test::LogText(), "Warning: NISO: Overflow: F" + std::to_string(triangles) + "/10 V" +
+                                   std::to_string(vertices) + "/20\r\n\r\n");
     EXPECT_EQ(NewErrors(), 1);
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 
 using playtest::Picture;
 using playtest::Production;
