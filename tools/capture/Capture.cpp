@@ -10,26 +10,15 @@
 #include "app/ClassTable.h"
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
-#include "app/FrameClock.h"
 #include "base/Con.h"
 #include "base/Ticks.h"
+#include "capture/Export.h"
 #include "capture/OffscreenFrame.h"
+#include "capture/SteppedClock.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
 namespace {
-
-// Frame k of the capture is at k / fps seconds, whatever the drawing costs, so
-// effects that build on earlier frames come out as they would at that rate.
-class SteppedClock : public FrameClock {
-  public:
-    explicit SteppedClock(const CapturePlan& plan) : plan(plan) {}
-    int Milliseconds() override { return static_cast<int>(plan.Milliseconds(frame)); }
-    long frame = 0;
-
-  private:
-    const CapturePlan& plan;
-};
 
 // The capture's clock stands in for the tick count as well: time guards then measure
 // the show's time, which moves only from frame to frame, not what drawing costs.
@@ -69,19 +58,22 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
     return drawn;
 }
 
-// Draws the planned frames into an offscreen frame and writes the chosen ones.
-void CaptureOnSurface(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
-                      const CaptureOptions& options) {
+// Draws the planned frames into an offscreen frame: a video, or the chosen frames as
+// pictures.
+void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                const CaptureOptions& options) {
     OffscreenFrame frame;
-    if (!frame.Open()) {
+    if (!frame.Open(options.output.width, options.output.height)) {
         Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
-        return;
-    }
-    const long drawn = CaptureFrames(player, clock, plan, options, frame);
-    if (drawn < plan.LastFrame()) {
-        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
-                    plan.Milliseconds(drawn + 1) * 0.001,
-                    plan.Milliseconds(plan.LastFrame()) * 0.001);
+    } else if (options.output.Exporting()) {
+        ExportVideo(player, clock, options, frame);
+    } else {
+        const long drawn = CaptureFrames(player, clock, plan, options, frame);
+        if (drawn < plan.LastFrame()) {
+            Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
+                        plan.Milliseconds(drawn + 1) * 0.001,
+                        plan.Milliseconds(plan.LastFrame()) * 0.001);
+        }
     }
 }
 
@@ -89,9 +81,9 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     const CapturePlan plan(options);
     SteppedClock clock(plan);
     DemoPlayer player;
-    // A window of exactly the frame's size, so that the viewport the surface sets
-    // each frame is the whole offscreen frame.
+    // The surface letterboxes the picture in the offscreen frame, whatever its size.
     player.surface = new NOpenGLSurface;
+    player.surface->SetDrawableSize(options.output.width, options.output.height);
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);
@@ -99,7 +91,7 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     SetTickSource(SteppedTicks);
     player.Prepare();
     if (player.CanDraw()) {
-        CaptureOnSurface(player, clock, plan, options);
+        DrawFrames(player, clock, plan, options);
     }
     player.surface->Close();
     SetTickSource(nullptr);
@@ -109,6 +101,9 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
 }  // namespace
 
 void RunCapture(const CaptureOptions& options) {
+    if (!CanExport(options)) {
+        return;
+    }
     std::error_code failed;
     std::filesystem::create_directories(options.outDir, failed);
     SetExecutablePath(options.path.c_str());
@@ -116,7 +111,13 @@ void RunCapture(const CaptureOptions& options) {
     if (!demo) {
         return;
     }
-    CaptureDemo(demo, options);
+    if (options.output.SoundOnly()) {
+        // The sound needs no frames drawn, so no display either.
+        ExportSound(*demo, options);
+        delete demo;
+    } else {
+        CaptureDemo(demo, options);
+    }
     Document.Destroy();
 }
 
