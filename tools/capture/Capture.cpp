@@ -11,6 +11,7 @@
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
 #include "base/Con.h"
+#include "base/Ticks.h"
 #include "capture/Export.h"
 #include "capture/OffscreenFrame.h"
 #include "capture/SteppedClock.h"
@@ -18,6 +19,14 @@
 #include "render/OpenGLSurface.h"
 
 namespace {
+
+// The capture's clock stands in for the tick count as well: time guards then measure
+// the show's time, which moves only from frame to frame, not what drawing costs.
+SteppedClock* tickClock = nullptr;
+
+uint32_t SteppedTicks() {
+    return tickClock ? static_cast<uint32_t>(tickClock->Milliseconds()) : 0;
+}
 
 std::string FramePath(const CaptureOptions& options, long milliseconds) {
     char name[32];
@@ -49,21 +58,10 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
     return drawn;
 }
 
-void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
-    const CapturePlan plan(options);
-    SteppedClock clock(plan);
-    DemoPlayer player;
-    // The surface letterboxes the picture in the offscreen frame, whatever its size.
-    player.surface = new NOpenGLSurface;
-    player.surface->SetDrawableSize(options.output.width, options.output.height);
-    player.demo = demo;
-    demo->musicSwitch = true;
-    demo->SetClock(&clock);
-    player.Prepare();
-    if (!player.CanDraw()) {
-        player.surface->Close();
-        return;
-    }
+// Draws the planned frames into an offscreen frame: a video, or the chosen frames as
+// pictures.
+void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                const CaptureOptions& options) {
     OffscreenFrame frame;
     if (!frame.Open(options.output.width, options.output.height)) {
         Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
@@ -77,7 +75,27 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
                         plan.Milliseconds(plan.LastFrame()) * 0.001);
         }
     }
+}
+
+void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
+    const CapturePlan plan(options);
+    SteppedClock clock(plan);
+    DemoPlayer player;
+    // The surface letterboxes the picture in the offscreen frame, whatever its size.
+    player.surface = new NOpenGLSurface;
+    player.surface->SetDrawableSize(options.output.width, options.output.height);
+    player.demo = demo;
+    demo->musicSwitch = true;
+    demo->SetClock(&clock);
+    tickClock = &clock;
+    SetTickSource(SteppedTicks);
+    player.Prepare();
+    if (player.CanDraw()) {
+        DrawFrames(player, clock, plan, options);
+    }
     player.surface->Close();
+    SetTickSource(nullptr);
+    tickClock = nullptr;
 }
 
 }  // namespace

@@ -76,6 +76,21 @@ Rgb Logo(double x, double y) {
     return {0.04, 0.03, 0.08};
 }
 
+// Flames: white-hot at the bottom through yellow and red to black at the top, the
+// tongues wavering with a few sines.
+Rgb Inferno(double x, double y) {
+    const double flicker =
+        0.08 * std::sin(x * 31.0 + y * 7.0) + 0.05 * std::sin(x * 67.0 - y * 13.0);
+    const double heat = Clamp01(y * 1.25 - 0.15 + flicker * (1.0 - y));
+    if (heat < 0.5) {
+        return Mix({0.0, 0.0, 0.0}, {0.85, 0.1, 0.02}, heat * 2.0);
+    }
+    if (heat < 0.85) {
+        return Mix({0.85, 0.1, 0.02}, {1.0, 0.75, 0.1}, (heat - 0.5) / 0.35);
+    }
+    return Mix({1.0, 0.75, 0.1}, {1.0, 1.0, 0.85}, (heat - 0.85) / 0.15);
+}
+
 // Dark, with a row of dots and a bar: shown while the show prepares.
 Rgb Loading(double x, double y) {
     Rgb colour = Mix({0.02, 0.02, 0.05}, {0.08, 0.05, 0.15}, y);
@@ -342,6 +357,7 @@ int WriteDemoImages(const std::string& dir) {
         {"loading.tga", 256, 256, Loading}, {"sky.jpg", 256, 256, Sky},
         {"plasma.jpg", 256, 256, Plasma},   {"rings.tga", 256, 256, Rings},
         {"checker.tga", 128, 128, Checker}, {"logo.tga", 256, 256, Logo},
+        {"inferno.jpg", 256, 256, Inferno},
     };
     int failures = 0;
     for (const Picture& picture : kPictures) {
