@@ -12,7 +12,9 @@
 #include "app/DemoPlayer.h"
 #include "app/FrameClock.h"
 #include "base/Con.h"
+#include "base/FrameStats.h"
 #include "capture/OffscreenFrame.h"
+#include "capture/StatsTable.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
@@ -37,8 +39,9 @@ std::string FramePath(const CaptureOptions& options, long milliseconds) {
 }
 
 // Draws frame after frame from time 0; returns the last frame drawn, -1 for none.
+// Each frame's cost goes into `stats` when there is one.
 long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
-                   const CaptureOptions& options, OffscreenFrame& frame) {
+                   const CaptureOptions& options, OffscreenFrame& frame, StatsTable* stats) {
     long drawn = -1;
     for (long k = 0; plan.LastFrame() < 0 || k <= plan.LastFrame(); ++k) {
         clock.frame = k;
@@ -47,6 +50,9 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
             break;
         }
         drawn = k;
+        if (stats) {
+            stats->Add(player.demo->currentPart, TheFrameStats);
+        }
         if (plan.Wants(k)) {
             const std::string path = FramePath(options, plan.Milliseconds(k));
             if (!frame.WritePng(path)) {
@@ -79,7 +85,13 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     if (!frame.Open()) {
         Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
     } else {
-        const long drawn = CaptureFrames(player, clock, plan, options, frame);
+        StatsTable stats(*demo);
+        TheFrameStats.enabled = options.stats;
+        const long drawn =
+            CaptureFrames(player, clock, plan, options, frame, options.stats ? &stats : nullptr);
+        if (options.stats) {
+            stats.Print(stdout);
+        }
         if (drawn < plan.LastFrame()) {
             Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
                         plan.Milliseconds(drawn + 1) * 0.001,

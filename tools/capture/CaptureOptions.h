@@ -13,13 +13,15 @@ struct CaptureOptions {
     long fromMilliseconds = 0;
     long toMilliseconds = 0;
     std::string outDir = ".";
+    // Print the engine's cost per part at the end.
+    bool stats = false;
     // Names the production as the player's own path does: dir/show.
     std::string path;
 };
 
 extern const char kCaptureUsage[];
 
-// Reads `nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR] PATH`,
+// Reads `nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR] [--stats] PATH`,
 // times in seconds; false with `error` set when the line cannot be used.
 bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error);
 
