@@ -41,8 +41,8 @@ class DemoMedia : public ::testing::Test {
 TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
     ASSERT_EQ(WriteDemoImages(dir.Path()), 0) << test::LogText();
     Mount(dir.Path());
-    for (const char* name :
-         {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga", "logo.tga"}) {
+    for (const char* name : {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga",
+                             "logo.tga", "planet.jpg", "nebula.jpg", "glow.tga"}) {
         SCOPED_TRACE(name);
         NBitmap bitmap;
         bitmap.SetName(name);

@@ -26,6 +26,8 @@ struct Rgb {
 
 // The colour of a picture at (x, y), both 0..1 from the top left corner.
 using Pattern = std::function<Rgb(double x, double y)>;
+// The opacity at (x, y); pictures without one are opaque.
+using AlphaPattern = double (*)(double x, double y);
 
 double Clamp01(double v) {
     return std::clamp(v, 0.0, 1.0);
@@ -76,6 +78,35 @@ Rgb Logo(double x, double y) {
     return {0.04, 0.03, 0.08};
 }
 
+// A banded gas giant with a darker storm, for the raytraced spheres.
+Rgb Planet(double x, double y) {
+    const double band = std::sin(y * 38.0 + std::sin(x * 12.0) * 0.8) * 0.5 + 0.5;
+    Rgb colour = Mix({0.75, 0.45, 0.2}, {0.98, 0.88, 0.68}, band);
+    const double storm = std::hypot((x - 0.3) * 2.0, (y - 0.62) * 4.0);
+    return Mix(colour, {0.6, 0.18, 0.1}, Clamp01((0.35 - storm) * 6.0));
+}
+
+// Dark space with violet and teal clouds and a sprinkle of stars, for the rooms.
+Rgb Nebula(double x, double y) {
+    const double cloud =
+        std::sin(x * 9.0 + std::sin(y * 5.0) * 2.0) * std::sin(y * 7.0 + std::sin(x * 4.0) * 2.0);
+    Rgb colour = Mix({0.02, 0.01, 0.06}, {0.45, 0.12, 0.55}, Clamp01(cloud));
+    colour = Mix(colour, {0.1, 0.55, 0.6}, Clamp01(-cloud) * 0.7);
+    const double hash = std::fmod(
+        std::sin(std::floor(x * 97.0) * 12.9898 + std::floor(y * 97.0) * 78.233) * 43758.5453, 1.0);
+    return std::abs(hash) > 0.985 ? Rgb{1.0, 1.0, 0.95} : colour;
+}
+
+// A soft white dot: the particles' and the sprites' mask. Its alpha is the glow.
+Rgb Glow(double, double) {
+    return {1.0, 1.0, 1.0};
+}
+
+double GlowAlpha(double x, double y) {
+    const double d = std::hypot(x - 0.5, y - 0.5) * 2.0;
+    return Clamp01(1.0 - d) * Clamp01(1.0 - d);
+}
+
 // Dark, with a row of dots and a bar: shown while the show prepares.
 Rgb Loading(double x, double y) {
     Rgb colour = Mix({0.02, 0.02, 0.05}, {0.08, 0.05, 0.15}, y);
@@ -96,22 +127,28 @@ bool EndsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// Fills a bitmap from `pattern` and writes it into `dir` with the codec the name's
-// extension asks for.
+// Fills a bitmap from `pattern` (and `alpha`, when given) and writes it into `dir`
+// with the codec the name's extension asks for.
 int WritePicture(const std::string& dir, const std::string& name, int width, int height,
-                 const Pattern& pattern) {
+                 const Pattern& pattern, AlphaPattern alpha = nullptr) {
+    const int channels = alpha ? 4 : 3;
     NBitmap bitmap;
     bitmap.Width = width;
     bitmap.Height = height;
-    bitmap.Layout = {NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP};
-    auto* pixels = new unsigned char[static_cast<size_t>(width) * height * 3];
+    bitmap.Layout = {alpha ? NBitmap::B32 : NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP};
+    auto* pixels = new unsigned char[static_cast<size_t>(width) * height * channels];
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const Rgb colour = pattern((x + 0.5) / width, (y + 0.5) / height);
-            unsigned char* pixel = pixels + (static_cast<size_t>(y) * width + x) * 3;
+            const double u = (x + 0.5) / width;
+            const double v = (y + 0.5) / height;
+            const Rgb colour = pattern(u, v);
+            unsigned char* pixel = pixels + (static_cast<size_t>(y) * width + x) * channels;
             pixel[0] = Byte(colour.r);
             pixel[1] = Byte(colour.g);
             pixel[2] = Byte(colour.b);
+            if (alpha) {
+                pixel[3] = Byte(alpha(u, v));
+            }
         }
     }
     bitmap.AdoptPixels(pixels);
@@ -421,15 +458,19 @@ int WriteDemoImages(const std::string& dir) {
         const char* name;
         int width, height;
         Rgb (*pattern)(double, double);
+        AlphaPattern alpha = nullptr;
     };
     static const Picture kPictures[] = {
-        {"loading.tga", 256, 256, Loading}, {"sky.jpg", 256, 256, Sky},
-        {"plasma.jpg", 256, 256, Plasma},   {"rings.tga", 256, 256, Rings},
-        {"checker.tga", 128, 128, Checker}, {"logo.tga", 256, 256, Logo},
+        {"loading.tga", 256, 256, Loading},      {"sky.jpg", 256, 256, Sky},
+        {"plasma.jpg", 256, 256, Plasma},        {"rings.tga", 256, 256, Rings},
+        {"checker.tga", 128, 128, Checker},      {"logo.tga", 256, 256, Logo},
+        {"planet.jpg", 256, 256, Planet},        {"nebula.jpg", 256, 256, Nebula},
+        {"glow.tga", 128, 128, Glow, GlowAlpha},
     };
     int failures = 0;
     for (const Picture& picture : kPictures) {
-        failures += WritePicture(dir, picture.name, picture.width, picture.height, picture.pattern);
+        failures += WritePicture(dir, picture.name, picture.width, picture.height, picture.pattern,
+                                 picture.alpha);
     }
     return failures;
 }
