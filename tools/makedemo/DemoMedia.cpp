@@ -94,7 +94,7 @@ Rgb Nebula(double x, double y) {
     colour = Mix(colour, {0.1, 0.55, 0.6}, Clamp01(-cloud) * 0.7);
     const double hash = std::fmod(
         std::sin(std::floor(x * 97.0) * 12.9898 + std::floor(y * 97.0) * 78.233) * 43758.5453, 1.0);
-    return std::abs(hash) > 0.985 ? Rgb{1.0, 1.0, 0.95} : colour;
+    return std::abs(hash) > 0.995 ? Rgb{1.0, 1.0, 0.95} : colour;
 }
 
 // A soft white dot: the particles' and the sprites' mask. Its alpha is the glow.
