@@ -98,7 +98,7 @@ TEST(BundledShow, EveryPartShowsAPictureOfItsOwn) {
     for (size_t i = 0; i < middles.size(); ++i) {
         // --at takes the first frame at or after each time: whole tenths here.
         const long milliseconds = (middles[i] + 99) / 100 * 100;
-        char name[32];
+        char name[48];
         snprintf(name, sizeof name, "frames/show-%07ld.png", milliseconds);
         SCOPED_TRACE(name);
         const Picture frame = ReadPng(show / name);
