@@ -1,3 +1,4 @@
+// The base of the particles: a drawable with nothing to update or draw.
 #pragma once
 
 #include "reflect/MemberTable.h"
@@ -6,4 +7,6 @@
 class NParticle : public NDrawable {
   public:
     NClass* Create() override { return new NParticle; }
+    void Update() override {}
+    void Render() override {}
 };
