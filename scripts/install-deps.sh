@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev libsndfile1-dev libopenmpt-dev
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth libgl1-mesa-dri mesa-utils
+  glslang-dev ffmpeg
 )
 
 missing=()

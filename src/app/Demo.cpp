@@ -70,16 +70,25 @@ void NDemo::StartMusic() {
         sound->PlayMemory(nullptr, 0);
         return;
     }
-    unsigned char* music = nullptr;
-    const int size = DefaultInput.Load(SoundFile->Get(), &music);
-    if (size <= 0) {
-        delete[] music;
-        Con.PrintLine("NDemo: can't load music file");
+    int size = 0;
+    unsigned char* music = LoadMusic(&size);
+    if (!music) {
         return;
     }
     if (sound->PlayMemory(music, size) != 0) {
         Con.PrintLine("NDemo: can't play music");
     }
+}
+
+unsigned char* NDemo::LoadMusic(int* size) const {
+    unsigned char* music = nullptr;
+    *size = SoundFile ? DefaultInput.Load(SoundFile->Get(), &music) : 0;
+    if (*size <= 0) {
+        delete[] music;
+        Con.PrintLine("NDemo: can't load music file");
+        return nullptr;
+    }
+    return music;
 }
 
 void NDemo::Update() {

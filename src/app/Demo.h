@@ -44,6 +44,10 @@ class NDemo : public NClass {
     bool musicSwitch = true;
     Nx* vertexPool = nullptr;
 
+    // The whole "SoundFile" (new[]), loaded through the default input; null, with the
+    // player's message, when it cannot be loaded.
+    unsigned char* LoadMusic(int* size) const;
+
   private:
     int SoundFlags() const;
     void StartMusic();

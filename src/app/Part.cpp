@@ -12,12 +12,18 @@ void NPart::Members(MemberTable<NPart>& m) {
     m.Add<&NPart::Fadedown>("Fadedown");
 }
 
-void NPart::Init() {
+bool NPart::CheckScene() const {
     if (!Scene) {
         Con.Error("NPart: part ending at %.3f s has no Scene", EndTime);
-        return;
+        return false;
     }
-    Scene->Init();
+    return true;
+}
+
+void NPart::Init() {
+    if (CheckScene()) {
+        Scene->Init();
+    }
 }
 
 // Without a scene the frame is cleared to black, so the part shows nothing rather

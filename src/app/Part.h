@@ -15,6 +15,8 @@ class NPart : public NListNodeClass {
     // The scene's Init. A part without a scene is reported here, once, and shows
     // nothing while it is current.
     void Init() override;
+    // False, with the player's message, for a part without a scene.
+    bool CheckScene() const;
     // The scene's Update, which both advances and draws it.
     void Update() override;
 

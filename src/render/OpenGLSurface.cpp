@@ -75,13 +75,15 @@ void NOpenGLSurface::Close() {
 // it is shown. On a screen that is not 4:3 the bars are cleared to black and the
 // scissor keeps the scenes' own clears inside the picture.
 void NOpenGLSurface::ApplyViewport() {
-    int drawableWidth = 0;
-    int drawableHeight = 0;
-    SDL_GL_GetDrawableSize(Window(), &drawableWidth, &drawableHeight);
-    const PixelRect picture = LetterboxViewport(drawableWidth, drawableHeight);
+    int width = drawableWidth;
+    int height = drawableHeight;
+    if (width <= 0 || height <= 0) {
+        SDL_GL_GetDrawableSize(Window(), &width, &height);
+    }
+    const PixelRect picture = LetterboxViewport(width, height);
     glViewport(picture.x, picture.y, picture.width, picture.height);
     glDisable(GL_SCISSOR_TEST);
-    if (picture.width == drawableWidth && picture.height == drawableHeight) {
+    if (picture.width == width && picture.height == height) {
         return;
     }
     GLfloat clearColor[4];

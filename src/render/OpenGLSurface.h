@@ -22,6 +22,14 @@ class NOpenGLSurface : public NSurface {
     // Only while this is true may anything call OpenGL.
     bool HasRenderingContext() const { return context != nullptr; }
 
+    // Frames are drawn into a framebuffer of this size instead of the window (the
+    // capture tool's offscreen frame), letterboxed in it as in the window; 0 x 0
+    // returns to the window's own size.
+    void SetDrawableSize(int width, int height) {
+        drawableWidth = width;
+        drawableHeight = height;
+    }
+
   protected:
     Uint32 PrepareWindow() override;
 
@@ -29,4 +37,6 @@ class NOpenGLSurface : public NSurface {
     void ApplyViewport();
 
     SDL_GLContext context = nullptr;
+    int drawableWidth = 0;
+    int drawableHeight = 0;
 };

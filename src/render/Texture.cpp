@@ -52,22 +52,7 @@ void NTexture::Members(MemberTable<NTexture>& m) {
 }
 
 void NTexture::Init() {
-    if (textureName != kNoTexture) {
-        return;
-    }
-    if (!Bitmap) {
-        Con.Report(2, 0, "NTexture", 1, "missing Bitmap");
-        return;
-    }
-    Bitmap->Init();
-    if (!Bitmap->HasPixels()) {
-        Con.Report(2, 0, "NTexture", 2, "missing Bitmap Pixels");
-        return;
-    }
-    // OpenGL takes texture rows left to right, the bottom row first.
-    const NBitmapLayout& layout = Bitmap->Layout;
-    if (Bitmap->ConvertLayout(
-            {layout.Depth, layout.Order, NBitmapFormat::LEFT, NBitmapFormat::DOWN}) != 0) {
+    if (textureName != kNoTexture || PreparePixels() != 0) {
         return;
     }
     if (keep) {
@@ -76,6 +61,22 @@ void NTexture::Init() {
     if (Upload() == 0 && !keep) {
         Bitmap->ReleasePixels();
     }
+}
+
+int NTexture::PreparePixels() {
+    if (!Bitmap) {
+        Con.Report(2, 0, "NTexture", 1, "missing Bitmap");
+        return 1;
+    }
+    Bitmap->Init();
+    if (!Bitmap->HasPixels()) {
+        Con.Report(2, 0, "NTexture", 2, "missing Bitmap Pixels");
+        return 1;
+    }
+    // OpenGL takes texture rows left to right, the bottom row first.
+    const NBitmapLayout& layout = Bitmap->Layout;
+    return Bitmap->ConvertLayout(
+        {layout.Depth, layout.Order, NBitmapFormat::LEFT, NBitmapFormat::DOWN});
 }
 
 int NTexture::Upload() {

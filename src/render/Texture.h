@@ -27,6 +27,10 @@ class NTexture : public NClass {
     void Init() override;
     static void Members(MemberTable<NTexture>& m);
 
+    // Init's first half, which needs no OpenGL: loads the bitmap and converts it to
+    // the row order OpenGL reads. 0 on success; failures are logged.
+    int PreparePixels();
+
     // Binds the texture on the active unit, sets its filters and enables 2D
     // texturing there; uploads first when the bitmap's pixels changed. 1 when there
     // is neither a texture nor a bitmap, or no rendering context.

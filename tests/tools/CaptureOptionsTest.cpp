@@ -69,7 +69,7 @@ TEST(CaptureOptions, RefusesLinesItCannotUse) {
     EXPECT_EQ(ErrorOf({"--from", "1", "show"}), "--from and --to go together");
     EXPECT_EQ(ErrorOf({"--from", "2", "--to", "1", "show"}), "--from must not be later than --to");
     EXPECT_EQ(ErrorOf({"show", "--out"}), "--out needs a value");
-    EXPECT_EQ(ErrorOf({"--size", "2", "show"}), "unknown option --size");
+    EXPECT_EQ(ErrorOf({"--speed", "2", "show"}), "unknown option --speed");
 }
 
 TEST(CapturePlan, TakesTheFirstFrameAtOrAfterEachTimeAndEveryFrameOfTheRange) {

@@ -10,27 +10,16 @@
 #include "app/ClassTable.h"
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
-#include "app/FrameClock.h"
 #include "base/Con.h"
 #include "base/FrameStats.h"
+#include "capture/Export.h"
 #include "capture/OffscreenFrame.h"
 #include "capture/StatsTable.h"
+#include "capture/SteppedClock.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
 namespace {
-
-// Frame k of the capture is at k / fps seconds, whatever the drawing costs, so
-// effects that build on earlier frames come out as they would at that rate.
-class SteppedClock : public FrameClock {
-  public:
-    explicit SteppedClock(const CapturePlan& plan) : plan(plan) {}
-    int Milliseconds() override { return static_cast<int>(plan.Milliseconds(frame)); }
-    long frame = 0;
-
-  private:
-    const CapturePlan& plan;
-};
 
 std::string FramePath(const CaptureOptions& options, long milliseconds) {
     char name[32];
@@ -70,9 +59,9 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     const CapturePlan plan(options);
     SteppedClock clock(plan);
     DemoPlayer player;
-    // A window of exactly the frame's size, so that the viewport the surface sets
-    // each frame is the whole offscreen frame.
+    // The surface letterboxes the picture in the offscreen frame, whatever its size.
     player.surface = new NOpenGLSurface;
+    player.surface->SetDrawableSize(options.output.width, options.output.height);
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);
@@ -82,8 +71,10 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
         return;
     }
     OffscreenFrame frame;
-    if (!frame.Open()) {
+    if (!frame.Open(options.output.width, options.output.height)) {
         Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
+    } else if (options.output.Exporting()) {
+        ExportVideo(player, clock, options, frame);
     } else {
         StatsTable stats(*demo);
         TheFrameStats.enabled = options.stats;
@@ -104,6 +95,9 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
 }  // namespace
 
 void RunCapture(const CaptureOptions& options) {
+    if (!CanExport(options)) {
+        return;
+    }
     std::error_code failed;
     std::filesystem::create_directories(options.outDir, failed);
     SetExecutablePath(options.path.c_str());
@@ -111,7 +105,13 @@ void RunCapture(const CaptureOptions& options) {
     if (!demo) {
         return;
     }
-    CaptureDemo(demo, options);
+    if (options.output.SoundOnly()) {
+        // The sound needs no frames drawn, so no display either.
+        ExportSound(*demo, options);
+        delete demo;
+    } else {
+        CaptureDemo(demo, options);
+    }
     Document.Destroy();
 }
 

@@ -7,12 +7,15 @@
 #include <cstring>
 
 const char kCaptureUsage[] =
-    "usage: nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR] [--stats]\n"
-    "                      PATH\n"
+    "usage: nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]\n"
+    "                      [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats] PATH\n"
     "  Plays the production PATH (dir/show: dir/show.dat or dir/data, document show.xml)\n"
-    "  on a clock of N frames a second (default 30) and writes 640 x 480 PNG frames\n"
+    "  on a clock of N frames a second (default 30) and writes PNG frames\n"
     "  DIR/show-MMMMMMM.png (time in milliseconds): the first frame at or after each T,\n"
     "  and every frame from A to B (seconds). DIR defaults to the current folder.\n"
+    "  --size WxH renders W x H frames (default 640x480), the picture letterboxed 4:3.\n"
+    "  --video FILE.mp4 exports every frame from A up to B, or of the whole show, with\n"
+    "  its music through ffmpeg instead; --wav FILE.wav writes that span's sound.\n"
     "  --stats prints, per part, the engine's CPU time per frame without the OpenGL\n"
     "  calls (median and worst) and the most triangles and sprites one frame submitted.\n";
 
@@ -71,7 +74,7 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool takesValue = option == "--fps" || option == "--at" || option == "--from" ||
-                                option == "--to" || option == "--out";
+                                option == "--to" || option == "--out" || IsExportOption(option);
         if (takesValue && i + 1 >= argc) {
             *error = option + " needs a value";
             return false;
@@ -100,6 +103,10 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
             options->outDir = value;
         } else if (option == "--stats") {
             options->stats = true;
+        } else if (IsExportOption(option)) {
+            if (!ReadExportOption(option, value, &options->output, error)) {
+                return false;
+            }
         } else if (option.rfind("--", 0) == 0) {
             *error = "unknown option " + option;
             return false;
@@ -123,7 +130,7 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
         return false;
     }
     options->range = haveFrom;
-    return true;
+    return CheckExportOptions(options->output, !options->atMilliseconds.empty(), error);
 }
 
 CapturePlan::CapturePlan(const CaptureOptions& options) : fps(options.fps) {

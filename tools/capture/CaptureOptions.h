@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "capture/ExportOptions.h"
+
 struct CaptureOptions {
     int fps = 30;
     // Times in milliseconds: the first frame at or after each is written.
@@ -17,12 +19,15 @@ struct CaptureOptions {
     bool stats = false;
     // Names the production as the player's own path does: dir/show.
     std::string path;
+    // --video, --wav and --size.
+    ExportOptions output;
 };
 
 extern const char kCaptureUsage[];
 
-// Reads `nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR] [--stats] PATH`,
-// times in seconds; false with `error` set when the line cannot be used.
+// Reads `nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]
+// [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats] PATH`, times in seconds;
+// false with `error` set when the line cannot be used.
 bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error);
 
 // Which frames of the fixed clock are written. Frame k is drawn at k / fps seconds.

@@ -43,12 +43,11 @@ bool FetchFramebufferCalls() {
            Fetch("glCheckFramebufferStatus", gl.checkFramebufferStatus);
 }
 
-GLuint MakeRenderbuffer(GLenum format, GLenum attachment) {
+GLuint MakeRenderbuffer(GLenum format, GLenum attachment, int width, int height) {
     GLuint buffer = 0;
     gl.genRenderbuffers(1, &buffer);
     gl.bindRenderbuffer(GL_RENDERBUFFER, buffer);
-    gl.renderbufferStorage(GL_RENDERBUFFER, format, OffscreenFrame::kWidth,
-                           OffscreenFrame::kHeight);
+    gl.renderbufferStorage(GL_RENDERBUFFER, format, width, height);
     gl.framebufferRenderbuffer(GL_FRAMEBUFFER, attachment, GL_RENDERBUFFER, buffer);
     return buffer;
 }
@@ -65,29 +64,35 @@ OffscreenFrame::~OffscreenFrame() {
     gl.deleteRenderbuffers(1, &depth);
 }
 
-bool OffscreenFrame::Open() {
+bool OffscreenFrame::Open(int frameWidth, int frameHeight) {
     if (!FetchFramebufferCalls()) {
         return false;
     }
+    width = frameWidth;
+    height = frameHeight;
     gl.genFramebuffers(1, &framebuffer);
     gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    colour = MakeRenderbuffer(GL_RGBA8, GL_COLOR_ATTACHMENT0);
+    colour = MakeRenderbuffer(GL_RGBA8, GL_COLOR_ATTACHMENT0, width, height);
     // The window's own depth buffer has 16 bits; the frames get the same.
-    depth = MakeRenderbuffer(GL_DEPTH_COMPONENT16, GL_DEPTH_ATTACHMENT);
-    pixels.resize(static_cast<size_t>(kWidth) * kHeight * 3);
+    depth = MakeRenderbuffer(GL_DEPTH_COMPONENT16, GL_DEPTH_ATTACHMENT, width, height);
+    pixels.resize(static_cast<size_t>(width) * height * 3);
     return gl.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
-bool OffscreenFrame::WritePng(const std::string& path) {
+const unsigned char* OffscreenFrame::ReadRgb() {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     // OpenGL hands the bottom row first.
-    const size_t row = static_cast<size_t>(kWidth) * 3;
-    for (int top = 0, bottom = kHeight - 1; top < bottom; ++top, --bottom) {
+    const size_t row = static_cast<size_t>(width) * 3;
+    for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
         std::swap_ranges(pixels.begin() + top * row, pixels.begin() + (top + 1) * row,
                          pixels.begin() + bottom * row);
     }
-    return WriteRgbPng(path, kWidth, kHeight, pixels.data());
+    return pixels.data();
+}
+
+bool OffscreenFrame::WritePng(const std::string& path) {
+    return WriteRgbPng(path, width, height, ReadRgb());
 }
 
 bool WriteRgbPng(const std::string& path, int width, int height, const unsigned char* rgb) {

@@ -1,9 +1,11 @@
-// A 640 x 480 framebuffer object that the frames are drawn into instead of the
-// window, so that what is read back does not depend on the window being visible.
+// A framebuffer object (640 x 480 unless asked otherwise) that the frames are drawn
+// into instead of the window, so that what is read back does not depend on the
+// window being visible or as large.
 #pragma once
 
 #include <GL/gl.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,11 +21,20 @@ class OffscreenFrame {
 
     // Creates the colour and depth buffers and binds the framebuffer for drawing;
     // needs a current rendering context. False when the driver offers none.
-    bool Open();
-    // Reads the frame back and writes it as an 8-bit RGB PNG, top row first.
+    bool Open(int width = kWidth, int height = kHeight);
+    // Reads the frame back: RgbBytes() bytes, three a pixel, top row first. The block
+    // is the frame's own and is reused by the next read.
+    const unsigned char* ReadRgb();
+    // Reads the frame back and writes it as an 8-bit RGB PNG.
     bool WritePng(const std::string& path);
 
+    int Width() const { return width; }
+    int Height() const { return height; }
+    size_t RgbBytes() const { return pixels.size(); }
+
   private:
+    int width = kWidth;
+    int height = kHeight;
     GLuint framebuffer = 0;
     GLuint colour = 0;
     GLuint depth = 0;
