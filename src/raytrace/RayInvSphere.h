@@ -1,3 +1,5 @@
+// A sphere seen from inside: a room or sky around the eye. Rays meet its inner
+// wall, and its normals point toward the centre.
 #pragma once
 
 #include "raytrace/RaySphere.h"
@@ -5,5 +7,6 @@
 
 class NRayInvSphere : public NRaySphere {
   public:
+    NRayInvSphere() { seenFromInside = true; }
     NClass* Create() override { return new NRayInvSphere; }
 };

@@ -1,3 +1,4 @@
+// A ray node fixed 600 units down -z: the centre of a raytraced room.
 #pragma once
 
 #include "raytrace/RayNode.h"
@@ -6,4 +7,5 @@
 class NRayNode0 : public NRayNode {
   public:
     NClass* Create() override { return new NRayNode0; }
+    void Update() override;
 };

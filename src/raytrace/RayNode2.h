@@ -1,3 +1,4 @@
+// A ray node on a far orbit: 300 +- 100 units out, behind the near one.
 #pragma once
 
 #include "raytrace/RayNode.h"
@@ -6,4 +7,5 @@
 class NRayNode2 : public NRayNode {
   public:
     NClass* Create() override { return new NRayNode2; }
+    void Update() override { Orbit(100.0f, 300.0f, 1.0f, 700.0f); }
 };

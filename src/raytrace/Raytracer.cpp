@@ -1,7 +1,133 @@
 #include "raytrace/Raytracer.h"
 
+#include <algorithm>
+
+#include "base/Con.h"
+#include "raytrace/Light.h"
+#include "raytrace/RaySphere.h"
+
+namespace {
+
+// Depth beyond which nothing is seen.
+constexpr float kFarDepth = 10000.0f;
+
+void Miss(RaySample& sample) {
+    sample.shade = 0;
+    sample.colour[0] = sample.colour[1] = sample.colour[2] = sample.colour[3] = 0.0f;
+    sample.u = 0.0f;
+    sample.v = 0.0f;
+    sample.hit = kRayMiss;
+}
+
+// s * 255 clamped to 0..255 and truncated; a value that is not a number gives 0.
+uint8_t ShadeByte(float s) {
+    const float scaled = s * 255.0f;
+    if (!(scaled > 0.0f)) {
+        return 0;
+    }
+    return static_cast<uint8_t>(std::min(scaled, 255.0f));
+}
+
+float Dot(const Vector3& a, const Vector3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+}  // namespace
+
 void NRaytracer::Members(MemberTable<NRaytracer>& m) {
     m.Add<&NRaytracer::Subdivision>("Subdivision");
     m.Add<&NRaytracer::MinBlockSize>("MinBlockSize");
     m.Add<&NRaytracer::MaxBlockSize>("MaxBlockSize");
+}
+
+NRaytracer::~NRaytracer() {
+    delete defaultLight;
+}
+
+void NRaytracer::Init() {
+    NTile::Init();
+    if (lightCount == 0) {
+        Con.PrintLine("NRaytracer: no lights are present in the scene");
+        // It is never updated: no ambient, no intensity, at the eye.
+        defaultLight = new NLight;
+        defaultLight->node = &defaultLightNode;
+        lights[lightCount++] = defaultLight;
+    }
+}
+
+void NRaytracer::Render() {
+    rays = {};
+    if (primitiveCount > 0) {
+        PrepareFrame();
+        NTile::Render();
+    }
+}
+
+void NRaytracer::PrepareFrame() {
+    const Vector3 eye = {0, 0, 0};
+    for (int32_t i = 0; i < primitiveCount; ++i) {
+        const NRaySphere& primitive = *primitives[i];
+        const float radiusSquared = primitive.radius * primitive.radius;
+        fromEye[i] = QuerySphere(eye, primitive.centre, radiusSquared);
+        fromLight[i] = QuerySphere(lights[0]->position, primitive.centre, radiusSquared);
+    }
+}
+
+void NRaytracer::Trace(RaySample& sample) {
+    ++rays.primary;
+    const Vector3 direction = {sample.x, sample.y, 1.0f};
+    float nearest = kFarDepth;
+    int32_t chosen = -1;
+    Vector3 point = {0, 0, 0};
+    for (int32_t i = 0; i < primitiveCount; ++i) {
+        const NRaySphere& primitive = *primitives[i];
+        float t = 0;
+        if (!primitive.screen.Contains(sample.x, sample.y) ||
+            !primitive.Intersect(fromEye[i], direction, t)) {
+            continue;
+        }
+        const Vector3 p = {t * direction.x, t * direction.y, t * direction.z};
+        if (p.z < nearest) {
+            nearest = p.z;
+            chosen = i;
+            point = p;
+        }
+    }
+    if (chosen < 0) {
+        Miss(sample);
+        return;
+    }
+    sample.hit = chosen;
+    const NRaySphere& primitive = *primitives[chosen];
+    const NLight& light = *lights[0];
+    const Vector3 toPoint = {point.x - light.position.x, point.y - light.position.y,
+                             point.z - light.position.z};
+    Vector3 normal = primitive.Normal(point);
+    VectorNormalize(normal);
+    Vector3 toPointUnit;
+    VectorNormalizeTo(toPoint, toPointUnit);
+    const float cosine = -Dot(normal, toPointUnit);
+
+    float s = 0;
+    if (primitive.ReceiveShadows && (cosine < 0.0f || Shadowed(toPoint, chosen))) {
+        s = light.ambient;
+        sample.hit |= kRayShadow;
+    } else {
+        s = std::min(light.intensity * cosine + light.ambient, 1.0f);
+    }
+    sample.shade = ShadeByte(s);
+    sample.colour[0] = sample.colour[1] = sample.colour[2] = s;
+    sample.colour[3] = 1.0f;
+    primitive.TexCoord(point, sample.u, sample.v);
+}
+
+bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {
+    ++rays.shadow;
+    for (int32_t i = 0; i + 1 < primitiveCount; ++i) {
+        float t = 0;
+        if (i != hit && primitives[i]->Intersect(fromLight[i], toPoint, t) && t < 1.0f) {
+            return true;
+        }
+    }
+    return false;
 }

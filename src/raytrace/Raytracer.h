@@ -1,16 +1,46 @@
+// The raytracer: a tile whose samples are rays from the eye, shaded by the first
+// light under its node with a diffuse and an ambient term and hard shadows.
 #pragma once
 
-#include <cstdint>
-
+#include "raytrace/SphereMath.h"
+#include "raytrace/Tile.h"
 #include "reflect/MemberTable.h"
-#include "scene/Drawable.h"
+#include "scene/TransformNode.h"
 
-class NRaytracer : public NDrawable {
+class NRaytracer : public NTile {
   public:
+    NRaytracer() = default;
+    ~NRaytracer() override;
+    NRaytracer(const NRaytracer&) = delete;
+    NRaytracer& operator=(const NRaytracer&) = delete;
     NClass* Create() override { return new NRaytracer; }
     static void Members(MemberTable<NRaytracer>& m);
 
-    int32_t Subdivision = 0;
-    int32_t MinBlockSize = 0;
-    int32_t MaxBlockSize = 0;
+    // The tile's set-up; without a light under its node, a dark light at the eye.
+    void Init() override;
+    // Nothing without primitives.
+    void Render() override;
+    // Readies the primitives, as they stand this frame, for the frame's rays.
+    void PrepareFrame();
+    // The nearest primitive along the sample's ray, its shade and texture coordinates.
+    void Trace(RaySample& sample) override;
+
+    // Rays cast in the last frame, for measuring.
+    struct RayCounts {
+        int32_t primary = 0;
+        int32_t shadow = 0;
+    } rays;
+
+  private:
+    // Whether the point the light reaches along `toPoint` at t = 1 is blocked by a
+    // primitive other than `hit`; the last primitive never blocks.
+    bool Shadowed(const Vector3& toPoint, int32_t hit);
+
+    // Every primary ray starts at the eye and every shadow ray at the light, so each
+    // primitive's part of the intersection is worked out once a frame.
+    SphereQuery fromEye[kMaxPrimitives] = {};
+    SphereQuery fromLight[kMaxPrimitives] = {};
+
+    NLight* defaultLight = nullptr;
+    NTransformNode defaultLightNode;
 };
