@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and headless play need.
+# Installs every Debian package the build, the tests and headless play need;
+# with --fuzz, also clang and libFuzzer for the fuzz targets (scripts/fuzz.sh).
 # Idempotent: when everything is present it does nothing, and it updates the
 # package lists at most once per run.
 set -euo pipefail
@@ -12,6 +13,9 @@ packages=(
   xvfb xauth libgl1-mesa-dri mesa-utils
   glslang-dev ffmpeg
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libfuzzer-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -62,4 +62,8 @@ std::string TestDataPath(const std::string& relative) {
     return std::string(NIMBUS_TESTDATA_DIR) + "/" + relative;
 }
 
+std::string CorpusPath(const std::string& relative) {
+    return std::string(NIMBUS_FUZZ_CORPUS_DIR) + "/" + relative;
+}
+
 }  // namespace test

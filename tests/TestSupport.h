@@ -37,6 +37,9 @@ class ChangeDir {
 
 // A file of the test data in tests/data/.
 std::string TestDataPath(const std::string& relative);
+// A file of the fuzz targets' seed corpus ("zip/regression-declares-2gib.dat"): the
+// regression inputs are tested here as well as fuzzed.
+std::string CorpusPath(const std::string& relative);
 
 // What the log buffer holds; empty when it is off.
 std::string LogText();

@@ -26,6 +26,9 @@ class NCon {
     void PrintErrorCount();
 
     int ErrorCount() const { return errorCount; }
+    // Starts counting again from zero without a message. Only the fuzz targets and
+    // tests call it, to run many inputs in one process; the player counts once.
+    void ResetErrorCount() { errorCount = 0; }
     void SetEcho(bool on) { echo = on; }
     void AttachFile(bool on);
     void EnableBuffer(bool on);

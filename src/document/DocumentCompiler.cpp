@@ -7,8 +7,10 @@
 #include "document/BasicValueReader.h"
 #include "document/DocNode.h"
 #include "document/NimbusDocument.h"
+#include "image/Bitmap.h"
 #include "reflect/ObjectList.h"
 #include "reflect/Registry.h"
+#include "render/Texture.h"
 #include "values/KeyReader.h"
 
 namespace {
@@ -50,11 +52,15 @@ NClass* NimbusDocument::Lookup() {
         return nullptr;
     }
     stopped = false;
-    // The trace of "FloatR" reports every named node visited, so it walks all of them.
-    const bool trace = strcmp(soughtName, "FloatR") == 0;
+    // The trace of "FloatR" reports every named node visited, so it walks all of them
+    // while it is still logged.
+    const bool trace = strcmp(soughtName, "FloatR") == 0 && traceLines < kMaxTraceLines;
     const auto& candidates = trace ? index.AllNamed() : index.Named(soughtName);
     int skipUntil = 0;
     for (const DocNode* node : candidates) {
+        if (TooManyErrors()) {
+            return nullptr;
+        }
         if (stopNode && node->order >= stopNode->order) {
             stopped = true;
             return nullptr;
@@ -62,7 +68,8 @@ NClass* NimbusDocument::Lookup() {
         if (node->order < skipUntil) {
             continue;
         }
-        if (trace) {
+        if (trace && traceLines < kMaxTraceLines) {
+            ++traceLines;
             Con.PrintLine("Lookup %s %p", node->name, static_cast<void*>(node->firstChild));
         }
         if (strcmp(node->name, soughtName) != 0) {
@@ -98,6 +105,9 @@ void NimbusDocument::Compile() {
     containerKind = kContainerNone;
     containerClass = NoClass;
     depth = 1;
+    errorLimit = Con.ErrorCount() + kMaxCompileErrors;
+    halted = false;
+    traceLines = 0;
     CompileNode(&root);
     if (root.childFailed) {
         Con.Warning("Compile: Unexpected nodes found");
@@ -135,7 +145,20 @@ void NimbusDocument::ForgetObjects(DocNode* node) {
     }
 }
 
+// Once a compile has counted this many messages the rest would only repeat them: a
+// document of thousands of broken references would otherwise log millions of lines.
+bool NimbusDocument::TooManyErrors() {
+    if (!halted && Con.ErrorCount() >= errorLimit) {
+        halted = true;
+        Con.Error("Compile: too many errors, compilation stopped");
+    }
+    return halted;
+}
+
 void NimbusDocument::CompileNode(DocNode* node) {
+    if (TooManyErrors()) {
+        return;
+    }
     node->childFailed = 0;
     const Outcome outcome = CompileElement(node);
     if (outcome == kFailed || outcome == kFailedKeepChildren) {
@@ -323,6 +346,13 @@ NimbusDocument::Outcome NimbusDocument::OpenContainer(DocNode* node, int member,
 
 NimbusDocument::Outcome NimbusDocument::SetObjectMember(DocNode* node, int member, int cls) {
     DocNode* parent = node->parent;
+    // A texture read from its text already has its bitmap: a second one would drop
+    // the first and the text that named it.
+    if (!IsBlank(parent->value) && GetMemberObject(parent->object, member)) {
+        Con.Error("member %s of %s is already given by the text [%s]", node->role,
+                  Text(parent->name), parent->value);
+        return kFailed;
+    }
     NClass* object = node->name ? Find(node->name, cls, node) : nullptr;
     const bool reference = object != nullptr;
     if (reference && node->firstChild) {
@@ -365,6 +395,10 @@ NClass* NimbusDocument::MakeObject(DocNode* node, int cls) {
     if (!IsBlank(node->value)) {
         if (NClass* object = ReadBasicValue(node->className, node->value)) {
             ObjectList.Add(object, cls);
+            // A texture's text makes its bitmap too, which must be kept as well.
+            if (auto* texture = dynamic_cast<NTexture*>(object)) {
+                ObjectList.Add(texture->Bitmap, GetClassIndex(texture->Bitmap));
+            }
             return object;
         }
     }

@@ -56,6 +56,11 @@ class NimbusDocument {
     void SetSceneEndTime(DocNode* node, NClass* scene);
     NClass* MakeObject(DocNode* node, int cls);
     void ForgetObjects(DocNode* node);
+    // True, logged once, when the compile has counted kMaxCompileErrors messages.
+    bool TooManyErrors();
+
+    static constexpr int kMaxCompileErrors = 1000;
+    static constexpr int kMaxTraceLines = 1000;
 
     // The lookup request.
     int soughtClass = NoClass;
@@ -67,6 +72,10 @@ class NimbusDocument {
     uint32_t containerKind = kContainerNone;
     int containerClass = NoClass;
     int depth = 0;
+    // The error count at which the compile stops, and whether it has.
+    int errorLimit = 0;
+    bool halted = false;
+    int traceLines = 0;
     DocumentIndex index;
     char* fileName = nullptr;
 };

@@ -28,3 +28,8 @@ bool ImageSizeAllowed(const char* source, int width, int height) {
               kMaxImageSide);
     return false;
 }
+
+bool FileHolds(NData& stream, int64_t needed) {
+    const int64_t available = stream.Remaining();
+    return available < 0 || available >= needed;
+}

@@ -1,6 +1,8 @@
 // The abstract image codec: moves pixels between a bitmap and a file on a stream.
 #pragma once
 
+#include <cstdint>
+
 class NBitmap;
 class NData;
 
@@ -33,3 +35,7 @@ int ReadExactly(NData& stream, void* target, int count);
 int SkipBytes(NData& stream, int count);
 // Logs an error naming `source` and returns false unless both sides are 1..kMaxImageSide.
 bool ImageSizeAllowed(const char* source, int width, int height);
+// False when the file open on `stream` has fewer than `needed` bytes left: what a
+// header declares is checked against what the file can hold before anything is
+// allocated for it.
+bool FileHolds(NData& stream, int64_t needed);

@@ -2,6 +2,7 @@
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -56,6 +57,8 @@ struct StreamSource {
     jpeg_source_mgr manager;
     NData* stream;
     bool ended;
+    // The end-of-image marker had to be supplied: the file ended early.
+    bool truncated;
     JOCTET block[kBlockSize];
 };
 
@@ -70,6 +73,7 @@ boolean FillInputBuffer(j_decompress_ptr info) {
     auto* source = reinterpret_cast<StreamSource*>(info->src);
     source->manager.next_input_byte = source->block;
     if (source->ended) {
+        source->truncated = true;
         WARNMS(info, JWRN_JPEG_EOF);
         source->block[0] = 0xFF;
         source->block[1] = JPEG_EOI;
@@ -116,10 +120,26 @@ void BindSource(Decoding& job, NData* stream) {
     source.manager.next_input_byte = nullptr;
     source.stream = stream;
     source.ended = false;
+    source.truncated = false;
     job.info.src = &source.manager;
 }
 
+// The fewest bytes that can code the image: every block of at least one component
+// takes one bit or more in the first scan that holds it.
+int64_t MinimumBytes(const jpeg_decompress_struct& info) {
+    int64_t fewestBlocks = INT64_MAX;
+    for (int i = 0; i < info.num_components; ++i) {
+        const jpeg_component_info& component = info.comp_info[i];
+        const int64_t blocks =
+            static_cast<int64_t>(component.width_in_blocks) * component.height_in_blocks;
+        fewestBlocks = blocks < fewestBlocks ? blocks : fewestBlocks;
+    }
+    return info.num_components > 0 ? (fewestBlocks + 7) / 8 : 0;
+}
+
 // 0 with the pixels in `job`, or 1; the caller frees job.pixels after a failure.
+// A file that ends before its last line is refused rather than padded: the
+// library would make up the rest of the picture.
 int Decode(Decoding& job, NData* stream) {
     job.info.err = InstallErrorHandler(job.error);
     if (setjmp(job.error.recovery)) {
@@ -131,8 +151,16 @@ int Decode(Decoding& job, NData* stream) {
     jpeg_create_decompress(&job.info);
     BindSource(job, stream);
     jpeg_read_header(&job.info, TRUE);
+    // Up to one block of the data already lies in the source, ahead of the stream.
+    const int64_t neededFromStream = MinimumBytes(job.info) - kBlockSize;
     if (!ImageSizeAllowed("NJPGFile", static_cast<int>(job.info.image_width),
                           static_cast<int>(job.info.image_height))) {
+        jpeg_destroy_decompress(&job.info);
+        return 1;
+    }
+    if (!FileHolds(*stream, neededFromStream)) {
+        Con.PrintLine("JPG read: a %ux%u picture needs more data than the file holds",
+                      job.info.image_width, job.info.image_height);
         jpeg_destroy_decompress(&job.info);
         return 1;
     }
@@ -157,6 +185,11 @@ int Decode(Decoding& job, NData* stream) {
         if (jpeg_read_scanlines(&job.info, &row, 1) == 0) {
             break;
         }
+    }
+    if (job.source.truncated || job.info.output_scanline < job.info.output_height) {
+        Con.PrintLine("JPG read: the file ends before its last line");
+        jpeg_destroy_decompress(&job.info);
+        return 1;
     }
     jpeg_finish_decompress(&job.info);
     jpeg_destroy_decompress(&job.info);

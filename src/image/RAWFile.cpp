@@ -35,6 +35,10 @@ int NRAWFile::Read() {
         bitmap->Layout.Depth = NBitmap::B08;
     }
     const int bytes = bitmap->Width * bitmap->Height * bytesPerPixel;
+    // A file too short for its pixels fails as it would after reading.
+    if (!FileHolds(*stream, bytes)) {
+        return 1;
+    }
     // Zero-filled, so that a short read never exposes stale memory.
     unsigned char* block = new (std::nothrow) unsigned char[bytes]();
     if (!block) {

@@ -128,6 +128,10 @@ int NData::CloseFile() {
     return backend->CloseFile();
 }
 
+int64_t NData::Remaining() {
+    return CanRead() ? backend->Remaining() : -1;
+}
+
 int NData::ReadBool(bool* value) {
     char byte = 0;
     const int result = ReadChar(&byte);

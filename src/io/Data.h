@@ -27,6 +27,7 @@ class NData : public NIO {
     int Read(void* target, int count) override;
     int Write(const void* source, int count) override;
     int CloseFile() override;
+    int64_t Remaining() override;
 
     virtual int ReadBool(bool* value);
     virtual int ReadInt(int32_t* value);

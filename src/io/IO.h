@@ -1,6 +1,8 @@
 // A storage back-end: named files in one place (a directory or an archive).
 #pragma once
 
+#include <cstdint>
+
 // Bits 12 to 15 of a mount mode select the back-end kind; the lower bits are kept
 // but not interpreted.
 constexpr int kModeKindMask = 0xF000;
@@ -31,6 +33,9 @@ class NIO {
     virtual int Read(void* target, int count) = 0;
     virtual int Write(const void* source, int count) = 0;
     virtual int CloseFile() = 0;
+    // Bytes left to read in the file opened by OpenRead, so that a reader can check
+    // what a header declares before it allocates; -1 when unknown.
+    virtual int64_t Remaining() { return -1; }
 
     int Mode() const { return mode; }
     const char* Path() const { return path; }

@@ -193,6 +193,22 @@ int NStdIO::Read(void* target, int count) {
     return fread(target, 1, count, file) == static_cast<size_t>(count) ? 0 : 1;
 }
 
+int64_t NStdIO::Remaining() {
+    if (!file) {
+        return -1;
+    }
+    const long position = ftell(file);
+    if (position < 0 || fseek(file, 0, SEEK_END) != 0) {
+        return -1;
+    }
+    const long end = ftell(file);
+    if (end < 0 || fseek(file, position, SEEK_SET) != 0) {
+        return -1;
+    }
+    // A skip may have gone past the end.
+    return end > position ? end - position : 0;
+}
+
 int NStdIO::Write(const void* source, int count) {
     if (!file || count < 0) {
         return 1;

@@ -17,6 +17,7 @@ class NStdIO : public NIO {
     int Read(void* target, int count) override;
     int Write(const void* source, int count) override;
     int CloseFile() override;
+    int64_t Remaining() override;
 
   private:
     // Opens the file that `name` designates below the mounted path, or returns null.

@@ -16,11 +16,18 @@ class NZipIO : public NIO {
     int Read(void* target, int count) override;
     int Write(const void* source, int count) override;
     int CloseFile() override;
+    int64_t Remaining() override;
 
   private:
     // Makes `name` the archive's current entry; false when it is not stored.
     bool Locate(const char* name);
     int ReadResult(int got);
+    // The current entry's declared size; false, logged, when it is absurd for the archive.
+    bool EntrySize(const char* name, uint64_t* size);
+    // The open entry's data (delete[]), `got` bytes of it; null when reading failed.
+    unsigned char* ReadEntry(uint64_t size, uint64_t* got);
 
     void* archive = nullptr;
+    // The archive file's size: no entry can store more.
+    uint64_t archiveSize = 0;
 };

@@ -1,5 +1,8 @@
 #include "reflect/ObjectList.h"
 
+#include <unordered_set>
+#include <vector>
+
 #include "base/Con.h"
 #include "reflect/Registry.h"
 
@@ -79,4 +82,24 @@ void NList::Forget(NClass* object) {
     Con.PrintLine("NClass<%s> Object %p destroyed", GetClassName(record->classIndex),
                   static_cast<void*>(object));
     Free(record);
+}
+
+// The records go first, so that no destructor finds its object still listed; an
+// object listed twice is deleted once. Newer objects may point at older ones (a
+// reference names an earlier element), never the reverse, so deleting the newest
+// first leaves every destructor's neighbours alive.
+void NList::DestroyAll() {
+    std::vector<NClass*> objects;
+    for (ObjectRecord* record = First(); record; record = Next(record)) {
+        objects.push_back(record->object);
+    }
+    while (ObjectRecord* record = First()) {
+        Free(record);
+    }
+    std::unordered_set<NClass*> deleted;
+    for (auto object = objects.rbegin(); object != objects.rend(); ++object) {
+        if (*object && deleted.insert(*object).second) {
+            delete *object;
+        }
+    }
 }

@@ -30,6 +30,9 @@ class NList {
     void AllocateBlock(int count);
     // Logs and frees the record of `object`; objects never added are left alone.
     void Forget(NClass* object);
+    // Deletes every listed object, newest first, and frees every record. Only the
+    // fuzz targets and tests call it: in the player the objects live until exit.
+    void DestroyAll();
 
     ObjectRecord* First() { return Ring()->next == Ring() ? nullptr : Ring()->next; }
     ObjectRecord* Next(ObjectRecord* record) {

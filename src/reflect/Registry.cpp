@@ -1,5 +1,6 @@
 #include "reflect/Registry.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -240,6 +241,14 @@ int SetMember(NClass* object, int member, NClass* value) {
     return record.access.store(object, value) ? 0 : -1;
 }
 
+NClass* GetMemberObject(NClass* object, int member) {
+    if (!BelongsTo(object, member) || members[member].container != kContainerNone ||
+        !members[member].access.load) {
+        return nullptr;
+    }
+    return members[member].access.load(object);
+}
+
 int SetMember(NClass* object, int member, const char* text) {
     if (!BelongsTo(object, member)) {
         return -1;
@@ -270,7 +279,8 @@ int SetMember(NClass* object, int member, const char* text) {
         }
         case kTypeFloat: {
             float value = 0;
-            if (!text || sscanf(text, "%f", &value) != 1) {
+            // Infinity or NaN would stop times and sizes from ever comparing sensibly.
+            if (!text || sscanf(text, "%f", &value) != 1 || !std::isfinite(value)) {
                 return -1;
             }
             *static_cast<float*>(field) = value;

@@ -62,6 +62,8 @@ int CheckMemberClass(const NClass* object, int member, int cls);
 // Results: 0 done, -1 refused, -4 the member is a container.
 int SetMember(NClass* object, int member, NClass* value);
 int SetMember(NClass* object, int member, const char* text);
+// The object an object member holds (null when unset), or null for any other member.
+NClass* GetMemberObject(NClass* object, int member);
 // The embedded root node of a container member, or null.
 NClass* GetContainerRoot(NClass* object, int member);
 NClass* CreateObject(int classIndex);

@@ -18,7 +18,6 @@ namespace {
 // A device buffer of about 46 ms at 44.1 kHz: long enough that a loaded machine
 // does not starve the output, and the demo clock does not depend on it.
 constexpr Uint16 kDeviceFrames = 2048;
-constexpr uint32_t kMaxRate = 192000;
 
 // The open output and its channels. Only the player's thread changes the channel
 // list, and only while it holds the device lock, so the audio thread can walk it.
@@ -176,7 +175,7 @@ int BASS_Init(int device, uint32_t rate, uint32_t, void*, const void*) {
     if (device != kBassDefaultDevice) {
         return Fail(kBassErrorNoDevice);
     }
-    if (rate == 0 || rate > kMaxRate) {
+    if (rate == 0 || rate > kMaxSampleRate) {
         return Fail(kBassErrorParameter);
     }
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {

@@ -2,6 +2,12 @@
 // float frames at the output rate.
 #pragma once
 
+#include <cstdint>
+
+// The highest rate the audio library opens a device at or decodes music from;
+// resampling from a higher one can overflow the converter's sizes.
+constexpr uint32_t kMaxSampleRate = 192000;
+
 class MusicDecoder {
   public:
     MusicDecoder() = default;

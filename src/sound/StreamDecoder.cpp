@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <new>
 
+#include "base/Con.h"
+
 namespace {
 
 constexpr int kChunkFrames = 1024;
@@ -41,6 +43,13 @@ bool StreamDecoder::Start(int outputRate) {
     SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
     sound = sf_open_virtual(&io, SFM_READ, &info, &file);
     if (!sound || info.channels < 1 || info.channels > kMaxChannels || info.samplerate <= 0) {
+        return false;
+    }
+    // Counted, unlike other music that does not play: no player can play such a file,
+    // so the production itself is at fault.
+    if (static_cast<uint32_t>(info.samplerate) > kMaxSampleRate) {
+        Con.Error("StreamDecoder: the music's rate of %d Hz is above %u Hz", info.samplerate,
+                  kMaxSampleRate);
         return false;
     }
     converter = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(info.channels), info.samplerate,

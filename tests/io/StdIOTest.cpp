@@ -82,10 +82,14 @@ TEST(StdIO, SaveWritesAndOpenReadStreams) {
     EXPECT_EQ(io.Save("out.bin", &source, 5), 5);
     ASSERT_EQ(io.OpenRead("OUT.BIN"), 0);
     unsigned char target[3] = {};
+    EXPECT_EQ(io.Remaining(), 5);
     EXPECT_EQ(io.Skip(1), 0);
     EXPECT_EQ(io.Read(target, 3), 0);
     EXPECT_EQ(target[2], 4);
+    EXPECT_EQ(io.Remaining(), 1);
     EXPECT_EQ(io.Read(target, 3), 1);  // only one byte is left
+    EXPECT_EQ(io.Skip(10), 0);
+    EXPECT_EQ(io.Remaining(), 0);  // a skip past the end leaves nothing, not less
     unsigned char* buffer = nullptr;
     EXPECT_EQ(io.Load("out.bin", &buffer), -1);  // a file is open
     EXPECT_EQ(io.CloseFile(), 0);

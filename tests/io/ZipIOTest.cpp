@@ -124,3 +124,55 @@ TEST(ZipIO, EntryWhoseDataDoesNotMatchItsRecordIsRefused) {
     EXPECT_EQ(io.Load("a.txt", &buffer), -1);
     EXPECT_EQ(Con.ErrorCount(), 0);
 }
+
+// The fuzz corpus's regression archives store "tune.ogg" under a directory that lies
+// about its size: over 1000 times its compressed bytes, 2 GiB, or more than it holds.
+TEST(ZipIOSizes, EntriesWhoseDeclaredSizeIsAbsurdOrWrongAreRefused) {
+    Con.EnableBuffer(true);
+    for (const char* name : {"regression-ratio-over-1000.dat", "regression-declares-2gib.dat",
+                             "regression-size-mismatch.dat"}) {
+        SCOPED_TRACE(name);
+        const std::string path = test::CorpusPath(std::string("zip/") + name);
+        NZipIO io;
+        ASSERT_EQ(io.Mount(kArchiveMode, path.c_str()), 0);
+        unsigned char* buffer = nullptr;
+        EXPECT_EQ(io.Load("tune.ogg", &buffer), -1);
+        EXPECT_EQ(buffer, nullptr);
+        const int size = io.Load("show.xml", &buffer);
+        std::unique_ptr<unsigned char[]> owned(buffer);
+        EXPECT_GT(size, 0);
+    }
+    EXPECT_STREQ(Con.BufferText(),
+                 "Error: NZipIO: entry [tune.ogg] declares 3145728 bytes from 3065 stored "
+                 "bytes; refused\r\n"
+                 "Error: NZipIO: entry [tune.ogg] declares 2147483648 bytes from 3000 stored "
+                 "bytes; refused\r\n"
+                 "NZipIO::Load: entry [tune.ogg] holds 3000 bytes where its directory "
+                 "declares 4500\r\n");
+    EXPECT_EQ(Con.ErrorCount(), 2);  // a short entry is damaged, which the loader reports
+}
+
+// Past the first block the buffer grows as the data comes, and the whole entry arrives.
+TEST(ZipIOSizes, LargeEntriesLoadWholeAndTellWhatRemains) {
+    test::TempDir dir;
+    std::string content(300000, '\0');
+    for (size_t i = 0; i < content.size(); ++i) {
+        content[i] = static_cast<char>(i * 31 + (i >> 9));
+    }
+    test::WriteFile(dir / "src/big.raw", content);
+    std::string error;
+    ASSERT_EQ(PackDirectory(dir / "src", dir / "show.dat", &error), 0) << error;
+    const std::string archive = dir / "show.dat";
+    NZipIO io;
+    ASSERT_EQ(io.Mount(kArchiveMode, archive.c_str()), 0);
+    unsigned char* buffer = nullptr;
+    ASSERT_EQ(io.Load("big.raw", &buffer), 300000);
+    std::unique_ptr<unsigned char[]> owned(buffer);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), content.size()), content);
+    EXPECT_EQ(io.Remaining(), -1);  // no entry open
+    ASSERT_EQ(io.OpenRead("big.raw"), 0);
+    EXPECT_EQ(io.Remaining(), 300000);
+    EXPECT_EQ(io.Skip(1000), 0);
+    EXPECT_EQ(io.Remaining(), 299000);
+    EXPECT_EQ(io.CloseFile(), 0);
+}

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/PlayTestSupport.h"
+#include "PlayHarness.h"
 #include "makedemo/DemoMedia.h"
 
 using playtest::Near;
