@@ -42,7 +42,7 @@ TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
     ASSERT_EQ(WriteDemoImages(dir.Path()), 0) << test::LogText();
     Mount(dir.Path());
     for (const char* name : {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga",
-                             "logo.tga", "planet.jpg", "nebula.jpg", "glow.tga"}) {
+                             "logo.tga", "inferno.jpg", "planet.jpg", "nebula.jpg", "glow.tga"}) {
         SCOPED_TRACE(name);
         NBitmap bitmap;
         bitmap.SetName(name);

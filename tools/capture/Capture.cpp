@@ -12,6 +12,7 @@
 #include "app/DemoPlayer.h"
 #include "base/Con.h"
 #include "base/FrameStats.h"
+#include "base/Ticks.h"
 #include "capture/Export.h"
 #include "capture/OffscreenFrame.h"
 #include "capture/StatsTable.h"
@@ -20,6 +21,14 @@
 #include "render/OpenGLSurface.h"
 
 namespace {
+
+// The capture's clock stands in for the tick count as well: time guards then measure
+// the show's time, which moves only from frame to frame, not what drawing costs.
+SteppedClock* tickClock = nullptr;
+
+uint32_t SteppedTicks() {
+    return tickClock ? static_cast<uint32_t>(tickClock->Milliseconds()) : 0;
+}
 
 std::string FramePath(const CaptureOptions& options, long milliseconds) {
     char name[32];
@@ -55,6 +64,38 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
     return drawn;
 }
 
+// Writes the chosen frames as pictures and, when asked, the table of what each part
+// cost.
+void CaptureStills(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                   const CaptureOptions& options, OffscreenFrame& frame) {
+    StatsTable stats(*player.demo);
+    TheFrameStats.enabled = options.stats;
+    const long drawn =
+        CaptureFrames(player, clock, plan, options, frame, options.stats ? &stats : nullptr);
+    if (options.stats) {
+        stats.Print(stdout);
+    }
+    if (drawn < plan.LastFrame()) {
+        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
+                    plan.Milliseconds(drawn + 1) * 0.001,
+                    plan.Milliseconds(plan.LastFrame()) * 0.001);
+    }
+}
+
+// Draws the planned frames into an offscreen frame: a video, or the chosen frames as
+// pictures.
+void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                const CaptureOptions& options) {
+    OffscreenFrame frame;
+    if (!frame.Open(options.output.width, options.output.height)) {
+        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
+    } else if (options.output.Exporting()) {
+        ExportVideo(player, clock, options, frame);
+    } else {
+        CaptureStills(player, clock, plan, options, frame);
+    }
+}
+
 void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     const CapturePlan plan(options);
     SteppedClock clock(plan);
@@ -65,31 +106,15 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);
+    tickClock = &clock;
+    SetTickSource(SteppedTicks);
     player.Prepare();
-    if (!player.CanDraw()) {
-        player.surface->Close();
-        return;
-    }
-    OffscreenFrame frame;
-    if (!frame.Open(options.output.width, options.output.height)) {
-        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
-    } else if (options.output.Exporting()) {
-        ExportVideo(player, clock, options, frame);
-    } else {
-        StatsTable stats(*demo);
-        TheFrameStats.enabled = options.stats;
-        const long drawn =
-            CaptureFrames(player, clock, plan, options, frame, options.stats ? &stats : nullptr);
-        if (options.stats) {
-            stats.Print(stdout);
-        }
-        if (drawn < plan.LastFrame()) {
-            Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
-                        plan.Milliseconds(drawn + 1) * 0.001,
-                        plan.Milliseconds(plan.LastFrame()) * 0.001);
-        }
+    if (player.CanDraw()) {
+        DrawFrames(player, clock, plan, options);
     }
     player.surface->Close();
+    SetTickSource(nullptr);
+    tickClock = nullptr;
 }
 
 }  // namespace

@@ -78,6 +78,21 @@ Rgb Logo(double x, double y) {
     return {0.04, 0.03, 0.08};
 }
 
+// Flames: white-hot at the bottom through yellow and red to black at the top, the
+// tongues wavering with a few sines.
+Rgb Inferno(double x, double y) {
+    const double flicker =
+        0.08 * std::sin(x * 31.0 + y * 7.0) + 0.05 * std::sin(x * 67.0 - y * 13.0);
+    const double heat = Clamp01(y * 1.25 - 0.15 + flicker * (1.0 - y));
+    if (heat < 0.5) {
+        return Mix({0.0, 0.0, 0.0}, {0.85, 0.1, 0.02}, heat * 2.0);
+    }
+    if (heat < 0.85) {
+        return Mix({0.85, 0.1, 0.02}, {1.0, 0.75, 0.1}, (heat - 0.5) / 0.35);
+    }
+    return Mix({1.0, 0.75, 0.1}, {1.0, 1.0, 0.85}, (heat - 0.85) / 0.15);
+}
+
 // A banded gas giant with a darker storm, for the raytraced spheres.
 Rgb Planet(double x, double y) {
     const double band = std::sin(y * 38.0 + std::sin(x * 12.0) * 0.8) * 0.5 + 0.5;
@@ -461,11 +476,11 @@ int WriteDemoImages(const std::string& dir) {
         AlphaPattern alpha = nullptr;
     };
     static const Picture kPictures[] = {
-        {"loading.tga", 256, 256, Loading},      {"sky.jpg", 256, 256, Sky},
-        {"plasma.jpg", 256, 256, Plasma},        {"rings.tga", 256, 256, Rings},
-        {"checker.tga", 128, 128, Checker},      {"logo.tga", 256, 256, Logo},
-        {"planet.jpg", 256, 256, Planet},        {"nebula.jpg", 256, 256, Nebula},
-        {"glow.tga", 128, 128, Glow, GlowAlpha},
+        {"loading.tga", 256, 256, Loading}, {"sky.jpg", 256, 256, Sky},
+        {"plasma.jpg", 256, 256, Plasma},   {"rings.tga", 256, 256, Rings},
+        {"checker.tga", 128, 128, Checker}, {"logo.tga", 256, 256, Logo},
+        {"inferno.jpg", 256, 256, Inferno}, {"planet.jpg", 256, 256, Planet},
+        {"nebula.jpg", 256, 256, Nebula},   {"glow.tga", 128, 128, Glow, GlowAlpha},
     };
     int failures = 0;
     for (const Picture& picture : kPictures) {
