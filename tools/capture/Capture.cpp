@@ -11,9 +11,11 @@
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
 #include "base/Con.h"
+#include "base/FrameStats.h"
 #include "base/Ticks.h"
 #include "capture/Export.h"
 #include "capture/OffscreenFrame.h"
+#include "capture/StatsTable.h"
 #include "capture/SteppedClock.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
@@ -35,8 +37,9 @@ std::string FramePath(const CaptureOptions& options, long milliseconds) {
 }
 
 // Draws frame after frame from time 0; returns the last frame drawn, -1 for none.
+// Each frame's cost goes into `stats` when there is one.
 long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
-                   const CaptureOptions& options, OffscreenFrame& frame) {
+                   const CaptureOptions& options, OffscreenFrame& frame, StatsTable* stats) {
     long drawn = -1;
     for (long k = 0; plan.LastFrame() < 0 || k <= plan.LastFrame(); ++k) {
         clock.frame = k;
@@ -45,6 +48,9 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
             break;
         }
         drawn = k;
+        if (stats) {
+            stats->Add(player.demo->currentPart, TheFrameStats);
+        }
         if (plan.Wants(k)) {
             const std::string path = FramePath(options, plan.Milliseconds(k));
             if (!frame.WritePng(path)) {
@@ -58,6 +64,24 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
     return drawn;
 }
 
+// Writes the chosen frames as pictures and, when asked, the table of what each part
+// cost.
+void CaptureStills(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                   const CaptureOptions& options, OffscreenFrame& frame) {
+    StatsTable stats(*player.demo);
+    TheFrameStats.enabled = options.stats;
+    const long drawn =
+        CaptureFrames(player, clock, plan, options, frame, options.stats ? &stats : nullptr);
+    if (options.stats) {
+        stats.Print(stdout);
+    }
+    if (drawn < plan.LastFrame()) {
+        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
+                    plan.Milliseconds(drawn + 1) * 0.001,
+                    plan.Milliseconds(plan.LastFrame()) * 0.001);
+    }
+}
+
 // Draws the planned frames into an offscreen frame: a video, or the chosen frames as
 // pictures.
 void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
@@ -68,12 +92,7 @@ void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan
     } else if (options.output.Exporting()) {
         ExportVideo(player, clock, options, frame);
     } else {
-        const long drawn = CaptureFrames(player, clock, plan, options, frame);
-        if (drawn < plan.LastFrame()) {
-            Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
-                        plan.Milliseconds(drawn + 1) * 0.001,
-                        plan.Milliseconds(plan.LastFrame()) * 0.001);
-        }
+        CaptureStills(player, clock, plan, options, frame);
     }
 }
 
