@@ -217,6 +217,29 @@ void Program::Interrupt() {
     }
 }
 
+bool Program::Exited() const {
+    if (pid <= 0) {
+        return true;
+    }
+    siginfo_t info = {};
+    return waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+           info.si_pid == pid;
+}
+
+bool AskUntilExit(const Program& program, const std::function<void()>& ask) {
+    constexpr int kAskEvery = 500;  // pauses of 20 ms
+    for (int i = 0; i < 2 * kPatience; ++i) {
+        if (program.Exited()) {
+            return true;
+        }
+        if (i % kAskEvery == 0) {
+            ask();
+        }
+        Pause();
+    }
+    return false;
+}
+
 Production::Production(const std::string& document) {
     AddText("show.xml", document);
 }
@@ -341,14 +364,24 @@ Window WaitForNimbusWindow(Display* display) {
     return window;
 }
 
+// A window that goes while a request is on its way is no failure of the test.
+int IgnoreXErrors(Display*, XErrorEvent*) {
+    return 0;
+}
+
 }  // namespace
 
 bool CloseWindow(const std::string& displayName) {
+    XSetErrorHandler(IgnoreXErrors);
     Display* display = XOpenDisplay(displayName.c_str());
     if (!display) {
         return false;
     }
     const Window window = WaitForNimbusWindow(display);
+    if (!window) {
+        XCloseDisplay(display);
+        return false;
+    }
     XEvent event = {};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;

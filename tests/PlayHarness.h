@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,8 @@ class Program {
     int Wait(std::string* output = nullptr);
     // Sends SIGINT, as Ctrl+C in a terminal does.
     void Interrupt();
+    // True once the program has exited; it is still left for Wait to collect.
+    bool Exited() const;
 
   private:
     pid_t pid = -1;
@@ -122,6 +125,11 @@ bool SendKeys(const std::string& display, const std::vector<std::string>& keys);
 // Waits for the window as SendKeys does, then asks it to close as a window manager
 // would (WM_DELETE_WINDOW).
 bool CloseWindow(const std::string& display);
+
+// Runs `ask` (say, closing the window) and repeats it every ten seconds until
+// `program` exits: a request that reaches a window still being set up can be lost.
+// False when the program has not exited after about two minutes.
+bool AskUntilExit(const Program& program, const std::function<void()>& ask);
 
 // A point of the screen and the colour (0xRRGGBB) it should show.
 struct ScreenPoint {

@@ -14,7 +14,7 @@
 #include "effects/SpriteEffect01.h"
 #include "effects/SpriteMesh.h"
 #include "effects/SpriteMesh02.h"
-#include "effects/TestScene01.h"
+#include "iso/TestScene01.h"
 #include "image/Bitmap.h"
 #include "raytrace/Light.h"
 #include "raytrace/RayInvSphere.h"

@@ -2,6 +2,7 @@
 
 #include "app/FrameClock.h"
 #include "base/Con.h"
+#include "base/FrameStats.h"
 #include "base/FrameTime.h"
 #include "io/Data.h"
 #include "reflect/String.h"
@@ -104,12 +105,15 @@ void NDemo::Update() {
     finished = true;
     float partStart = 0;
     NPart* part = PartAt(t, &partStart);
+    currentPart = part;
     if (!part) {
         return;
     }
     CurrentTime = t - partStart;
     PartFade = FadeFactor(*part, CurrentTime, part->EndTime - partStart);
+    BeginFrameStats();
     part->Update();
+    EndFrameStats();
     finished = false;
 }
 

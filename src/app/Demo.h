@@ -39,6 +39,8 @@ class NDemo : public NClass {
     NSound* sound = nullptr;
     NString* SoundFile = nullptr;
     bool finished = false;
+    // The part the last frame showed; null before the first and after the last.
+    NPart* currentPart = nullptr;
     bool musicSwitch = true;
     Nx* vertexPool = nullptr;
 

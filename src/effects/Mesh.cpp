@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/Con.h"
+#include "base/FrameStats.h"
 #include "render/Extensions.h"
 #include "render/Material.h"
 #include "render/RenderingContext.h"
@@ -244,6 +245,8 @@ void NMesh::Render() {
     // A writer past the capacity would make the upload read beyond the arrays.
     const int32_t vertexTotal = std::clamp(vertexCount, 0, vertexCapacity);
     const int32_t triangleTotal = std::clamp(triangleCount, 0, triangleCapacity);
+    const SubmitTimer submitting;
+    CountSubmitted(triangleTotal, 0);
     LoadModelView(*this);
     if (Material) {
         Material->Render();

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "base/FrameStats.h"
 #include "base/FrameTime.h"
 #include "base/ScalarMath.h"
 #include "render/Material.h"
@@ -75,11 +76,13 @@ void NSingleParticle::Render() {
     if (!complete || !Shows(CurrentTime)) {
         return;
     }
+    ParticleCorner corners[4];
+    ParticleCorners(P->x, P->y, P->z, Angle->f, Size->f, corners);
+    const SubmitTimer submitting;
+    CountSubmitted(2, 1);
     if (Material) {
         Material->Render();
     }
-    ParticleCorner corners[4];
-    ParticleCorners(P->x, P->y, P->z, Angle->f, Size->f, corners);
     glBegin(GL_QUADS);
     glColor4f(Color->r, Color->g, Color->b, Color->a);
     for (const ParticleCorner& corner : corners) {

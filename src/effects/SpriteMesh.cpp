@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/FrameStats.h"
+
 namespace {
 
 // The second unit's fixed coordinates for vertices 0 to 3 of every sprite.
@@ -25,6 +27,7 @@ void NSpriteMesh::Init() {
 
 void NSpriteMesh::Render() {
     CountSprites();
+    CountSubmitted(0, spriteCount);
     NMesh::Render();
 }
 

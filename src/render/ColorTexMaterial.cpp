@@ -2,30 +2,19 @@
 
 #include "render/Texture.h"
 
-namespace {
+constexpr NMaterial::Kind kColorTexKind{.name = "ColorTexMaterial",
+                                        .state = {.setBlendFunction = true,
+                                                  .blending = true,
+                                                  .shadeModel = GL_SMOOTH,
+                                                  .depthTest = true,
+                                                  .culling = true,
+                                                  .depthWrites = true,
+                                                  .normalize = false},
+                                        .layout = &kColorTextureLayout,
+                                        .textures = {{&NColorTexMaterial::Texture, "Texture"}}};
 
-constexpr NMaterial::DrawState kColorTexState{.setBlendFunction = true,
-                                              .blending = true,
-                                              .shadeModel = GL_SMOOTH,
-                                              .depthTest = true,
-                                              .culling = true,
-                                              .depthWrites = true,
-                                              .normalize = false};
-
-}  // namespace
+NColorTexMaterial::NColorTexMaterial() : NMaterial(kColorTexKind) {}
 
 void NColorTexMaterial::Members(MemberTable<NColorTexMaterial>& m) {
     m.Add<&NColorTexMaterial::Texture>("Texture");
-}
-
-void NColorTexMaterial::Init() {
-    InitTexture(Texture, "ColorTexMaterial", "Texture");
-    NMaterial::Init();
-}
-
-void NColorTexMaterial::Render() {
-    ApplyDrawState(kColorTexState);
-    NMaterial::Render();
-    BindOnUnit(Texture, 0);
-    DisableTexturingOnUnit(1);
 }

@@ -9,10 +9,8 @@ class NTexture;
 
 class NColorTexMaterial : public NMaterial {
   public:
-    NColorTexMaterial() { vertexLayout = &kColorTextureLayout; }
+    NColorTexMaterial();
     NClass* Create() override { return new NColorTexMaterial; }
-    void Init() override;
-    void Render() override;
     static void Members(MemberTable<NColorTexMaterial>& m);
 
     NTexture* Texture = nullptr;

@@ -25,38 +25,8 @@ bool ActivateTextureUnit(int unit) {
     return true;
 }
 
-void SetSampler(GLhandleARB program, const char* name, int unit, bool& warned) {
-    const GLint location = Ext.glGetUniformLocationARB(program, name);
-    if (location >= 0) {
-        Ext.glUniform1iARB(location, unit);
-    } else if (!warned) {
-        Con.PrintLine("Missing Shader Constant: %s", name);
-        warned = true;
-    }
-}
-
-}  // namespace
-
-void NMaterial::Members(MemberTable<NMaterial>& m) {
-    m.Add<&NMaterial::Shader>("Shader");
-}
-
-void NMaterial::Init() {
-    if (Shader) {
-        Shader->Init();
-    } else {
-        Con.Error("Material: no shader is present");
-    }
-}
-
-void NMaterial::Render() {
-    if (Shader) {
-        Shader->Render();
-    }
-}
-
 // Culling, when on, goes on before depth testing.
-void NMaterial::ApplyDrawState(const DrawState& state) {
+void ApplyDrawState(const NMaterial::DrawState& state) {
     if (state.setBlendFunction) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
@@ -73,15 +43,9 @@ void NMaterial::ApplyDrawState(const DrawState& state) {
     SetCapability(GL_NORMALIZE, state.normalize);
 }
 
-void NMaterial::InitTexture(NTexture* texture, const char* material, const char* member) {
-    if (texture) {
-        texture->Init();
-    } else {
-        Con.Error("%s: no %s is present", material, member);
-    }
-}
-
-void NMaterial::BindOnUnit(NTexture* texture, int unit) {
+// Makes `unit` active and binds `texture` there; without a texture that can be bound,
+// turns 2D texturing off on that unit instead.
+void BindOnUnit(NTexture* texture, int unit) {
     if (!ActivateTextureUnit(unit)) {
         return;
     }
@@ -90,17 +54,69 @@ void NMaterial::BindOnUnit(NTexture* texture, int unit) {
     }
 }
 
-void NMaterial::DisableTexturingOnUnit(int unit) {
-    if (ActivateTextureUnit(unit)) {
-        glDisable(GL_TEXTURE_2D);
+void SetSampler(GLhandleARB program, const char* name, int unit, bool& warned) {
+    const GLint location = Ext.glGetUniformLocationARB(program, name);
+    if (location >= 0) {
+        Ext.glUniform1iARB(location, unit);
+    } else if (!warned) {
+        Con.PrintLine("Missing Shader Constant: %s", name);
+        warned = true;
     }
 }
 
-void NMaterial::SetSamplerConstants(SamplerWarnings& warned) const {
+// Points the program's samplers "Texture0" and "Texture1" at units 0 and 1. The
+// shader's program must be current.
+void SetSamplerConstants(const NShader* shader, NMaterial::SamplerWarnings& warned) {
     // A program that was never built has no constants to look up.
-    if (!Shader || Shader->Program() == 0 || !Ext.glGetUniformLocationARB || !Ext.glUniform1iARB) {
+    if (!shader || shader->Program() == 0 || !Ext.glGetUniformLocationARB || !Ext.glUniform1iARB) {
         return;
     }
-    SetSampler(Shader->Program(), "Texture0", 0, warned.texture0);
-    SetSampler(Shader->Program(), "Texture1", 1, warned.texture1);
+    SetSampler(shader->Program(), "Texture0", 0, warned.texture0);
+    SetSampler(shader->Program(), "Texture1", 1, warned.texture1);
+}
+
+}  // namespace
+
+void NMaterial::Members(MemberTable<NMaterial>& m) {
+    m.Add<&NMaterial::Shader>("Shader");
+}
+
+void NMaterial::Init() {
+    // An absent texture is reported, and drawn as untextured.
+    for (int unit = 0; kind && unit < 2; ++unit) {
+        const TextureMember& texture = kind->textures[unit];
+        if (!texture.field) {
+            continue;
+        }
+        if (NTexture* member = this->*texture.field) {
+            member->Init();
+        } else {
+            Con.Error("%s: no %s is present", kind->name, texture.name);
+        }
+    }
+    if (Shader) {
+        Shader->Init();
+    } else {
+        Con.Error("Material: no shader is present");
+    }
+}
+
+void NMaterial::Render() {
+    if (kind) {
+        ApplyDrawState(kind->state);
+    }
+    if (Shader) {
+        Shader->Render();
+    }
+    if (!kind) {
+        return;
+    }
+    if (kind->samplerWarnings) {
+        SetSamplerConstants(Shader, *kind->samplerWarnings);
+    }
+    // Leaves unit 1 active.
+    for (int unit = 0; unit < 2; ++unit) {
+        const TextureMember& texture = kind->textures[unit];
+        BindOnUnit(texture.field ? this->*texture.field : nullptr, unit);
+    }
 }

@@ -14,19 +14,6 @@ class NTexture;
 
 class NMaterial : public NClass {
   public:
-    NClass* Create() override { return new NMaterial; }
-    // Called by every drawable that uses the material; the shader builds only once.
-    // A material without a shader is reported each time.
-    void Init() override;
-    // Sets the material's state right before a drawable submits its vertices; here,
-    // makes the shader's program current (none without a shader).
-    virtual void Render();
-    static void Members(MemberTable<NMaterial>& m);
-
-    NShader* Shader = nullptr;
-    // Set by each concrete material; none in the base.
-    const VertexLayout* vertexLayout = nullptr;
-
     // The fixed-function state of one kind of material. Blending, when its function is
     // set, is always source alpha over one minus source alpha.
     struct DrawState {
@@ -43,16 +30,46 @@ class NMaterial : public NClass {
         bool texture0 = false;
         bool texture1 = false;
     };
+    // A texture member of a concrete material, and the name its messages give it.
+    struct TextureMember {
+        constexpr TextureMember() = default;
+        template <class M>
+        constexpr TextureMember(NTexture* M::*member, const char* name)
+            : field(static_cast<NTexture * NMaterial::*>(member)), name(name) {}
+
+        NTexture* NMaterial::*field = nullptr;
+        const char* name = nullptr;
+    };
+    // All that tells one concrete material from another.
+    struct Kind {
+        const char* name;  // as its messages give it
+        DrawState state;
+        const VertexLayout* layout;
+        // Bound on units 0 and 1; without a second member, unit 1 draws untextured.
+        TextureMember textures[2];
+        // Set for the kinds whose shader samples "Texture0" and "Texture1".
+        SamplerWarnings* samplerWarnings = nullptr;
+    };
+
+    NMaterial() = default;
+    NClass* Create() override { return new NMaterial; }
+    // Called by every drawable that uses the material: inits the textures, then the
+    // shader, which builds only once. A material without a shader is reported each time.
+    void Init() override;
+    // Sets the material's state right before a drawable submits its vertices: the draw
+    // state, the shader's program (none without a shader), then the textures.
+    virtual void Render();
+    static void Members(MemberTable<NMaterial>& m);
+
+    NShader* Shader = nullptr;
+    // Set by each concrete material; none in the base.
+    const VertexLayout* vertexLayout = nullptr;
 
   protected:
-    static void ApplyDrawState(const DrawState& state);
-    // Inits a texture member; one that is absent is reported, and drawn as untextured.
-    static void InitTexture(NTexture* texture, const char* material, const char* member);
-    // Makes `unit` active and binds `texture` there; without a texture that can be
-    // bound, turns 2D texturing off on that unit instead.
-    static void BindOnUnit(NTexture* texture, int unit);
-    static void DisableTexturingOnUnit(int unit);
-    // Points the program's samplers "Texture0" and "Texture1" at units 0 and 1. The
-    // shader's program must be current.
-    void SetSamplerConstants(SamplerWarnings& warned) const;
+    // `kind` lives for the whole process.
+    explicit NMaterial(const Kind& kind) : vertexLayout(kind.layout), kind(&kind) {}
+
+  private:
+    // Null in the base, which has neither draw state nor textures.
+    const Kind* kind = nullptr;
 };

@@ -9,10 +9,8 @@ class NTexture;
 
 class N2DColorTex2Material : public NMaterial {
   public:
-    N2DColorTex2Material() { vertexLayout = &kTwoTextureLayout; }
+    N2DColorTex2Material();
     NClass* Create() override { return new N2DColorTex2Material; }
-    void Init() override;
-    void Render() override;
     static void Members(MemberTable<N2DColorTex2Material>& m);
 
     NTexture* Texture0 = nullptr;

@@ -8,10 +8,8 @@ class NTexture;
 
 class N2DColorTexMaterial : public NMaterial {
   public:
-    N2DColorTexMaterial() { vertexLayout = &kColorTextureLayout; }
+    N2DColorTexMaterial();
     NClass* Create() override { return new N2DColorTexMaterial; }
-    void Init() override;
-    void Render() override;
     static void Members(MemberTable<N2DColorTexMaterial>& m);
 
     NTexture* Texture = nullptr;

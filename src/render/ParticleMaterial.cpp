@@ -2,30 +2,19 @@
 
 #include "render/Texture.h"
 
-namespace {
+constexpr NMaterial::Kind kParticleKind{.name = "ParticleMaterial",
+                                        .state = {.setBlendFunction = true,
+                                                  .blending = true,
+                                                  .shadeModel = GL_FLAT,
+                                                  .depthTest = false,
+                                                  .culling = false,
+                                                  .depthWrites = false,
+                                                  .normalize = true},
+                                        .layout = &kParticleLayout,
+                                        .textures = {{&NParticleMaterial::Texture, "Texture"}}};
 
-constexpr NMaterial::DrawState kParticleState{.setBlendFunction = true,
-                                              .blending = true,
-                                              .shadeModel = GL_FLAT,
-                                              .depthTest = false,
-                                              .culling = false,
-                                              .depthWrites = false,
-                                              .normalize = true};
-
-}  // namespace
+NParticleMaterial::NParticleMaterial() : NMaterial(kParticleKind) {}
 
 void NParticleMaterial::Members(MemberTable<NParticleMaterial>& m) {
     m.Add<&NParticleMaterial::Texture>("Texture");
-}
-
-void NParticleMaterial::Init() {
-    InitTexture(Texture, "ParticleMaterial", "Texture");
-    NMaterial::Init();
-}
-
-void NParticleMaterial::Render() {
-    ApplyDrawState(kParticleState);
-    NMaterial::Render();
-    BindOnUnit(Texture, 0);
-    DisableTexturingOnUnit(1);
 }

@@ -8,10 +8,8 @@ class NTexture;
 
 class NParticleMaterial : public NMaterial {
   public:
-    NParticleMaterial() { vertexLayout = &kParticleLayout; }
+    NParticleMaterial();
     NClass* Create() override { return new NParticleMaterial; }
-    void Init() override;
-    void Render() override;
     static void Members(MemberTable<NParticleMaterial>& m);
 
     NTexture* Texture = nullptr;

@@ -9,10 +9,8 @@ class NTexture;
 
 class NSpriteMaterial : public NMaterial {
   public:
-    NSpriteMaterial() { vertexLayout = &kSpriteLayout; }
+    NSpriteMaterial();
     NClass* Create() override { return new NSpriteMaterial; }
-    void Init() override;
-    void Render() override;
     static void Members(MemberTable<NSpriteMaterial>& m);
 
     NTexture* Texture0 = nullptr;

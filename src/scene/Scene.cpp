@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "base/Con.h"
+#include "base/FrameStats.h"
 #include "render/VertexPool.h"
 #include "scene/DocumentChecks.h"
 #include "scene/StillImage.h"
@@ -47,17 +48,23 @@ void NScene::Update() {
     if (BackgroundImage) {
         BackgroundImage->Update();
     }
+    DrawBackground();
+    UpdateTree(&root);
+    if (View2D) {
+        const SubmitTimer submitting;
+        View2D->Apply();
+    }
+    RenderPassOf(2);
+    RenderPassOf(1);
+}
+
+void NScene::DrawBackground() {
+    const SubmitTimer submitting;
     glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (BackgroundImage) {
         BackgroundImage->Render();
     }
-    UpdateTree(&root);
-    if (View2D) {
-        View2D->Apply();
-    }
-    RenderPassOf(2);
-    RenderPassOf(1);
 }
 
 void NScene::SetParent(NListNodeClass* node) {

@@ -41,6 +41,8 @@ class NScene : public NListNodeClass {
     bool initialised = false;
 
   private:
+    // Clears the frame and draws the background image.
+    void DrawBackground();
     void RenderPassOf(int pass);
 };
 

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include "base/FrameStats.h"
 #include "render/Extensions.h"
 #include "render/Texture.h"
 #include "values/ColorValue.h"
@@ -61,6 +62,8 @@ void NStillImage::Render() {
     const float g = Color ? Color->g : 1.0f;
     const float b = Color ? Color->b : 1.0f;
     const float a = Color ? Color->a : 1.0f;
+    const SubmitTimer submitting;
+    CountSubmitted(2, 0);
 
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

@@ -1,17 +1,11 @@
-// A value that follows its keys on a Catmull-Rom spline; the keys come from the "Key"
-// elements of its document element.
+// A float that follows its keys on a Catmull-Rom spline.
 #pragma once
 
-#include "reflect/MemberTable.h"
 #include "values/FloatValue.h"
 #include "values/KeyValue.h"
+#include "values/KeyedValue.h"
 
-class NBSFloatValue : public NFloatValue {
+class NBSFloatValue : public KeyedValue<NFloatValue, NBSValue> {
   public:
     NClass* Create() override { return new NBSFloatValue; }
-    void Init() override { keys.Init(); }
-    // Leaves the fields as they are while the keys cannot be evaluated.
-    void Update() override;
-
-    NBSValue keys{1};
 };

@@ -1,17 +1,11 @@
-// A value that follows its keys on a Catmull-Rom spline; the keys come from the "Key"
-// elements of its document element.
+// A vector that follows its keys on a Catmull-Rom spline.
 #pragma once
 
-#include "reflect/MemberTable.h"
 #include "values/KeyValue.h"
+#include "values/KeyedValue.h"
 #include "values/VectValue.h"
 
-class NBSVectValue : public NVectValue {
+class NBSVectValue : public KeyedValue<NVectValue, NBSValue> {
   public:
     NClass* Create() override { return new NBSVectValue; }
-    void Init() override { keys.Init(); }
-    // Leaves the fields as they are while the keys cannot be evaluated.
-    void Update() override;
-
-    NBSValue keys{3};
 };

@@ -14,4 +14,8 @@ class NColorValue : public NClass {
     float g = 0;
     float b = 0;
     float a = 1;
+
+    // The fields in order, as keys and motion paths fill them.
+    static constexpr float NColorValue::*kFields[] = {&NColorValue::r, &NColorValue::g,
+                                                      &NColorValue::b, &NColorValue::a};
 };

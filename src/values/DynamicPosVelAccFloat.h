@@ -1,24 +1,12 @@
-// A float on a quadratic path whose coefficients are value objects of their own,
-// each brought up to date before it is used.
+// A float on a quadratic path whose coefficients are float value objects of their
+// own.
 #pragma once
 
-#include "reflect/MemberTable.h"
-#include "values/DynamicValue.h"
 #include "values/FloatValue.h"
+#include "values/PosVelAcc.h"
 
-class NDynamicPosVelAccFloat : public NFloatValue {
+class NDynamicPosVelAccFloat : public DynamicPosVelAcc<NFloatValue, NDynamicPosVelAccFloat> {
   public:
+    static constexpr char kSource[] = "NDynamicPosVelAccFloat";
     NClass* Create() override { return new NDynamicPosVelAccFloat; }
-    static void Members(MemberTable<NDynamicPosVelAccFloat>& m);
-    // Passes Init on, so that keyed coefficients can be evaluated.
-    void Init() override;
-    // A missing coefficient counts as 0.
-    void Update() override;
-
-    NFloatValue* P0 = nullptr;
-    NFloatValue* V0 = nullptr;
-    NFloatValue* A0 = nullptr;
-
-  private:
-    DynamicValueGuard guard;
 };

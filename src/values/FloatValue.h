@@ -11,4 +11,7 @@ class NFloatValue : public NClass {
     static void Members(MemberTable<NFloatValue>& m);
 
     float f = 0;
+
+    // The fields in order, as keys and motion paths fill them.
+    static constexpr float NFloatValue::*kFields[] = {&NFloatValue::f};
 };

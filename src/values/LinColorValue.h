@@ -1,17 +1,11 @@
-// A value that follows its keys linearly; the keys come from the "Key"
-// elements of its document element.
+// A colour that follows its keys linearly.
 #pragma once
 
-#include "reflect/MemberTable.h"
 #include "values/ColorValue.h"
 #include "values/KeyValue.h"
+#include "values/KeyedValue.h"
 
-class NLinColorValue : public NColorValue {
+class NLinColorValue : public KeyedValue<NColorValue, NLinValue> {
   public:
     NClass* Create() override { return new NLinColorValue; }
-    void Init() override { keys.Init(); }
-    // Leaves the fields as they are while the keys cannot be evaluated.
-    void Update() override;
-
-    NLinValue keys{4};
 };

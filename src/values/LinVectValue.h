@@ -1,17 +1,11 @@
-// A value that follows its keys linearly; the keys come from the "Key"
-// elements of its document element.
+// A vector that follows its keys linearly.
 #pragma once
 
-#include "reflect/MemberTable.h"
 #include "values/KeyValue.h"
+#include "values/KeyedValue.h"
 #include "values/VectValue.h"
 
-class NLinVectValue : public NVectValue {
+class NLinVectValue : public KeyedValue<NVectValue, NLinValue> {
   public:
     NClass* Create() override { return new NLinVectValue; }
-    void Init() override { keys.Init(); }
-    // Leaves the fields as they are while the keys cannot be evaluated.
-    void Update() override;
-
-    NLinValue keys{3};
 };

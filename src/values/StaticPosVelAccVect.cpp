@@ -1,7 +1,5 @@
 #include "values/StaticPosVelAccVect.h"
 
-#include "base/FrameTime.h"
-
 void NStaticPosVelAccVect::Members(MemberTable<NStaticPosVelAccVect>& m) {
     m.Add<&NStaticPosVelAccVect::P0_x>("P0_x");
     m.Add<&NStaticPosVelAccVect::P0_y>("P0_y");
@@ -12,11 +10,4 @@ void NStaticPosVelAccVect::Members(MemberTable<NStaticPosVelAccVect>& m) {
     m.Add<&NStaticPosVelAccVect::A0_x>("A0_x");
     m.Add<&NStaticPosVelAccVect::A0_y>("A0_y");
     m.Add<&NStaticPosVelAccVect::A0_z>("A0_z");
-}
-
-void NStaticPosVelAccVect::Update() {
-    const float t = CurrentTime;
-    x = t * (A0_x * t + V0_x) + P0_x;
-    y = t * (A0_y * t + V0_y) + P0_y;
-    z = t * (A0_z * t + V0_z) + P0_z;
 }

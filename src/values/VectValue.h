@@ -13,4 +13,8 @@ class NVectValue : public NClass {
     float x = 0;
     float y = 0;
     float z = 0;
+
+    // The fields in order, as keys and motion paths fill them.
+    static constexpr float NVectValue::*kFields[] = {&NVectValue::x, &NVectValue::y,
+                                                     &NVectValue::z};
 };

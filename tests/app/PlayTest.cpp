@@ -82,7 +82,7 @@ TEST(Play, ClosingTheWindowOrCtrlCEndsPlay) {
     {
         playtest::XServer x;
         std::unique_ptr<playtest::Program> player(show.Start(x));
-        ASSERT_TRUE(playtest::CloseWindow(x.Display()));
+        EXPECT_TRUE(playtest::AskUntilExit(*player, [&] { playtest::CloseWindow(x.Display()); }));
         EXPECT_EQ(player->Wait(), 0);
         EXPECT_TRUE(Has(show.Log(), kTeardown)) << show.Log();
     }
@@ -91,7 +91,7 @@ TEST(Play, ClosingTheWindowOrCtrlCEndsPlay) {
     std::unique_ptr<playtest::Program> player(show.Start(x));
     ASSERT_TRUE(playtest::WaitForText(show / "nimbus.log", "NClassRegistration"));
     ASSERT_TRUE(playtest::SendKeys(x.Display(), {}));  // the window is up
-    player->Interrupt();
+    EXPECT_TRUE(playtest::AskUntilExit(*player, [&] { player->Interrupt(); }));
     EXPECT_EQ(player->Wait(), 0);
     EXPECT_TRUE(Has(show.Log(), kTeardown)) << show.Log();
 }

@@ -7,7 +7,7 @@
 #include "SceneTestSupport.h"
 #include "app/ClassTable.h"
 #include "app/Part.h"
-#include "effects/TestScene01.h"
+#include "iso/TestScene01.h"
 #include "render/VertexPool.h"
 #include "scene/StillImage.h"
 #include "scene/View.h"

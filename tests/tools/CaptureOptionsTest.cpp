@@ -34,6 +34,7 @@ TEST(CaptureOptions, DefaultsAreThirtyFramesAndTheCurrentFolder) {
     EXPECT_EQ(options.path, "dir/show");
     EXPECT_TRUE(options.atMilliseconds.empty());
     EXPECT_FALSE(options.range);
+    EXPECT_FALSE(options.stats);
     EXPECT_EQ(CapturePlan(options).LastFrame(), -1);  // nothing asked: play to the end
 }
 
@@ -41,7 +42,7 @@ TEST(CaptureOptions, ReadsEveryOptionInSeconds) {
     CaptureOptions options;
     std::string error;
     ASSERT_TRUE(Parse({"--fps", "25", "--at", "1.5,0,12.0004", "--from", "2", "--to", "2.25",
-                       "--out", "frames", "show"},
+                       "--out", "frames", "--stats", "show"},
                       &options, &error))
         << error;
     EXPECT_EQ(options.fps, 25);
@@ -50,6 +51,7 @@ TEST(CaptureOptions, ReadsEveryOptionInSeconds) {
     EXPECT_EQ(options.fromMilliseconds, 2000);
     EXPECT_EQ(options.toMilliseconds, 2250);
     EXPECT_EQ(options.outDir, "frames");
+    EXPECT_TRUE(options.stats);
 }
 
 TEST(CaptureOptions, RefusesLinesItCannotUse) {

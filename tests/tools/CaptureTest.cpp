@@ -197,3 +197,25 @@ TEST(Capture, PartImageWithABrokenTextureDrawsItsPlainColourAndCounts) {
     EXPECT_TRUE(Near(Centre(Frame(show, 500)), 0x20C040)) << std::hex << Centre(Frame(show, 500));
     EXPECT_NE(output.find("NCon Failed:\n"), std::string::npos) << output;
 }
+
+// --stats plays the show to its end and prints one row per part, in play order.
+TEST(Capture, StatsTableHasARowPerPartWithItsFramesAndWhatItSubmitted) {
+    const Production show(Document(StillImage("Grey", "", "<Color Role=\"Color\">#808080</Color>") +
+                                   SceneWith("Bare", "") + SceneWith("Back", "Grey") +
+                                   Part("Part", "Plain", "1", "Bare") +
+                                   Part("PartImage", "Pictures", "2", "Back", "Grey") +
+                                   Demo({{"PartImage", "Pictures"}, {"Part", "Plain"}})));
+    std::string output;
+    ASSERT_EQ(show.Capture("--fps 10 --stats", &output), 0) << output;
+    const size_t header = output.find("median ms   worst ms  triangles  sprites\n");
+    ASSERT_NE(header, std::string::npos) << output;
+    // Ten frames each; the background and the part image are two triangles apiece.
+    const size_t plain = output.find("Plain                    0.00     1.00      10", header);
+    const size_t pictures = output.find("Pictures                 1.00     2.00      10", header);
+    ASSERT_NE(plain, std::string::npos) << output;
+    ASSERT_NE(pictures, std::string::npos) << output;
+    EXPECT_LT(plain, pictures);
+    const auto rowEnd = [&](size_t at) { return output.substr(at, output.find('\n', at) - at); };
+    EXPECT_NE(rowEnd(plain).find("          0        0"), std::string::npos) << rowEnd(plain);
+    EXPECT_NE(rowEnd(pictures).find("          4        0"), std::string::npos) << rowEnd(pictures);
+}

@@ -41,8 +41,8 @@ class DemoMedia : public ::testing::Test {
 TEST_F(DemoMedia, PicturesReadBackThroughTheEngineCodecs) {
     ASSERT_EQ(WriteDemoImages(dir.Path()), 0) << test::LogText();
     Mount(dir.Path());
-    for (const char* name :
-         {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga", "logo.tga"}) {
+    for (const char* name : {"loading.tga", "sky.jpg", "plasma.jpg", "rings.tga", "checker.tga",
+                             "logo.tga", "inferno.jpg", "planet.jpg", "nebula.jpg", "glow.tga"}) {
         SCOPED_TRACE(name);
         NBitmap bitmap;
         bitmap.SetName(name);
@@ -107,14 +107,16 @@ TEST_F(DemoMedia, BundledShowCompilesCleanlyWithItsPartsInTimeOrder) {
     for (NListNodeClass* node = demo->PartList.next; node; node = node->next, ++parts) {
         auto* part = static_cast<NPart*>(node);
         EXPECT_GT(part->EndTime, previousEnd) << "a part that would never show";
+        const float beats = part->EndTime / static_cast<float>(kTuneBeatSeconds);
+        EXPECT_FLOAT_EQ(beats, std::round(beats)) << "a part change off the beat";
         EXPECT_NE(part->Scene, nullptr);
         previousEnd = part->EndTime;
         imageParts += dynamic_cast<NPartImage*>(part) != nullptr;
         fades += part->Fadeup > 0.05f || part->Fadedown > 0.05f;
     }
-    EXPECT_GE(parts, 4);
+    EXPECT_GE(parts, 8);
     EXPECT_GE(imageParts, 2);
     EXPECT_GE(fades, 2);
-    EXPECT_GE(previousEnd, 30.0f);
+    EXPECT_GE(previousEnd, 60.0f);
     EXPECT_NEAR(previousEnd, kTuneSeconds, 0.001);
 }

@@ -13,13 +13,24 @@
 #include "app/Demo.h"
 #include "app/DemoPlayer.h"
 #include "base/Con.h"
+#include "base/FrameStats.h"
+#include "base/Ticks.h"
 #include "capture/Export.h"
 #include "capture/OffscreenFrame.h"
+#include "capture/StatsTable.h"
 #include "capture/SteppedClock.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
 namespace {
+
+// The capture's clock stands in for the tick count as well: time guards then measure
+// the show's time, which moves only from frame to frame, not what drawing costs.
+SteppedClock* tickClock = nullptr;
+
+uint32_t SteppedTicks() {
+    return tickClock ? static_cast<uint32_t>(tickClock->Milliseconds()) : 0;
+}
 
 std::string FramePath(const CaptureOptions& options, long milliseconds) {
     char name[32];
@@ -37,8 +48,9 @@ long ShowEndMilliseconds(const NDemo& demo) {
 }
 
 // Draws frame after frame from time 0; returns the last frame drawn, -1 for none.
+// Each frame's cost goes into `stats` when there is one.
 long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
-                   const CaptureOptions& options, OffscreenFrame& frame) {
+                   const CaptureOptions& options, OffscreenFrame& frame, StatsTable* stats) {
     const long showEnd = ShowEndMilliseconds(*player.demo);
     long drawn = -1;
     for (long k = 0; plan.LastFrame() < 0 || k <= plan.LastFrame(); ++k) {
@@ -51,6 +63,9 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
             break;
         }
         drawn = k;
+        if (stats) {
+            stats->Add(player.demo->currentPart, TheFrameStats);
+        }
         if (plan.Wants(k)) {
             const std::string path = FramePath(options, plan.Milliseconds(k));
             if (!frame.WritePng(path)) {
@@ -62,6 +77,39 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
         }
     }
     return drawn;
+}
+
+// Writes the chosen frames as pictures and, when asked, the table of what each part
+// cost.
+void CaptureStills(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                   const CaptureOptions& options, OffscreenFrame& frame) {
+    StatsTable stats(*player.demo);
+    TheFrameStats.enabled = options.stats;
+    const long drawn =
+        CaptureFrames(player, clock, plan, options, frame, options.stats ? &stats : nullptr);
+    if (options.stats) {
+        stats.Print(stdout);
+    }
+    if (drawn < plan.LastFrame()) {
+        const long ended =
+            std::min(plan.Milliseconds(drawn + 1), ShowEndMilliseconds(*player.demo));
+        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s", ended * 0.001,
+                    plan.Milliseconds(plan.LastFrame()) * 0.001);
+    }
+}
+
+// Draws the planned frames into an offscreen frame: a video, or the chosen frames as
+// pictures.
+void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
+                const CaptureOptions& options) {
+    OffscreenFrame frame;
+    if (!frame.Open(options.output.width, options.output.height)) {
+        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
+    } else if (options.output.Exporting()) {
+        ExportVideo(player, clock, options, frame);
+    } else {
+        CaptureStills(player, clock, plan, options, frame);
+    }
 }
 
 void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
@@ -76,25 +124,15 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);
+    tickClock = &clock;
+    SetTickSource(SteppedTicks);
     player.Prepare();
-    if (!player.CanDraw()) {
-        player.surface->Close();
-        return;
-    }
-    OffscreenFrame frame;
-    if (!frame.Open(options.output.width, options.output.height)) {
-        Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
-    } else if (options.output.Exporting()) {
-        ExportVideo(player, clock, options, frame);
-    } else {
-        const long drawn = CaptureFrames(player, clock, plan, options, frame);
-        if (drawn < plan.LastFrame()) {
-            const long ended = std::min(plan.Milliseconds(drawn + 1), ShowEndMilliseconds(*demo));
-            Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s", ended * 0.001,
-                        plan.Milliseconds(plan.LastFrame()) * 0.001);
-        }
+    if (player.CanDraw()) {
+        DrawFrames(player, clock, plan, options);
     }
     player.surface->Close();
+    SetTickSource(nullptr);
+    tickClock = nullptr;
 }
 
 }  // namespace

@@ -15,6 +15,8 @@ struct CaptureOptions {
     long fromMilliseconds = 0;
     long toMilliseconds = 0;
     std::string outDir = ".";
+    // Print the engine's cost per part at the end.
+    bool stats = false;
     // Names the production as the player's own path does: dir/show.
     std::string path;
     // --video, --wav and --size.
@@ -24,8 +26,8 @@ struct CaptureOptions {
 extern const char kCaptureUsage[];
 
 // Reads `nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]
-// [--size WxH] [--video FILE.mp4] [--wav FILE.wav] PATH`, times in seconds; false with `error` set
-// when the line cannot be used.
+// [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats] PATH`, times in seconds;
+// false with `error` set when the line cannot be used.
 bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error);
 
 // Which frames of the fixed clock are written. Frame k is drawn at k / fps seconds.

@@ -26,6 +26,8 @@ struct Rgb {
 
 // The colour of a picture at (x, y), both 0..1 from the top left corner.
 using Pattern = std::function<Rgb(double x, double y)>;
+// The opacity at (x, y); pictures without one are opaque.
+using AlphaPattern = double (*)(double x, double y);
 
 double Clamp01(double v) {
     return std::clamp(v, 0.0, 1.0);
@@ -76,6 +78,50 @@ Rgb Logo(double x, double y) {
     return {0.04, 0.03, 0.08};
 }
 
+// Flames: white-hot at the bottom through yellow and red to black at the top, the
+// tongues wavering with a few sines.
+Rgb Inferno(double x, double y) {
+    const double flicker =
+        0.08 * std::sin(x * 31.0 + y * 7.0) + 0.05 * std::sin(x * 67.0 - y * 13.0);
+    const double heat = Clamp01(y * 1.25 - 0.15 + flicker * (1.0 - y));
+    if (heat < 0.5) {
+        return Mix({0.0, 0.0, 0.0}, {0.85, 0.1, 0.02}, heat * 2.0);
+    }
+    if (heat < 0.85) {
+        return Mix({0.85, 0.1, 0.02}, {1.0, 0.75, 0.1}, (heat - 0.5) / 0.35);
+    }
+    return Mix({1.0, 0.75, 0.1}, {1.0, 1.0, 0.85}, (heat - 0.85) / 0.15);
+}
+
+// A banded gas giant with a darker storm, for the raytraced spheres.
+Rgb Planet(double x, double y) {
+    const double band = std::sin(y * 38.0 + std::sin(x * 12.0) * 0.8) * 0.5 + 0.5;
+    Rgb colour = Mix({0.75, 0.45, 0.2}, {0.98, 0.88, 0.68}, band);
+    const double storm = std::hypot((x - 0.3) * 2.0, (y - 0.62) * 4.0);
+    return Mix(colour, {0.6, 0.18, 0.1}, Clamp01((0.35 - storm) * 6.0));
+}
+
+// Dark space with violet and teal clouds and a sprinkle of stars, for the rooms.
+Rgb Nebula(double x, double y) {
+    const double cloud =
+        std::sin(x * 9.0 + std::sin(y * 5.0) * 2.0) * std::sin(y * 7.0 + std::sin(x * 4.0) * 2.0);
+    Rgb colour = Mix({0.02, 0.01, 0.06}, {0.45, 0.12, 0.55}, Clamp01(cloud));
+    colour = Mix(colour, {0.1, 0.55, 0.6}, Clamp01(-cloud) * 0.7);
+    const double hash = std::fmod(
+        std::sin(std::floor(x * 97.0) * 12.9898 + std::floor(y * 97.0) * 78.233) * 43758.5453, 1.0);
+    return std::abs(hash) > 0.995 ? Rgb{1.0, 1.0, 0.95} : colour;
+}
+
+// A soft white dot: the particles' and the sprites' mask. Its alpha is the glow.
+Rgb Glow(double, double) {
+    return {1.0, 1.0, 1.0};
+}
+
+double GlowAlpha(double x, double y) {
+    const double d = std::hypot(x - 0.5, y - 0.5) * 2.0;
+    return Clamp01(1.0 - d) * Clamp01(1.0 - d);
+}
+
 // Dark, with a row of dots and a bar: shown while the show prepares.
 Rgb Loading(double x, double y) {
     Rgb colour = Mix({0.02, 0.02, 0.05}, {0.08, 0.05, 0.15}, y);
@@ -96,22 +142,28 @@ bool EndsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// Fills a bitmap from `pattern` and writes it into `dir` with the codec the name's
-// extension asks for.
+// Fills a bitmap from `pattern` (and `alpha`, when given) and writes it into `dir`
+// with the codec the name's extension asks for.
 int WritePicture(const std::string& dir, const std::string& name, int width, int height,
-                 const Pattern& pattern) {
+                 const Pattern& pattern, AlphaPattern alpha = nullptr) {
+    const int channels = alpha ? 4 : 3;
     NBitmap bitmap;
     bitmap.Width = width;
     bitmap.Height = height;
-    bitmap.Layout = {NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP};
-    auto* pixels = new unsigned char[static_cast<size_t>(width) * height * 3];
+    bitmap.Layout = {alpha ? NBitmap::B32 : NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP};
+    auto* pixels = new unsigned char[static_cast<size_t>(width) * height * channels];
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const Rgb colour = pattern((x + 0.5) / width, (y + 0.5) / height);
-            unsigned char* pixel = pixels + (static_cast<size_t>(y) * width + x) * 3;
+            const double u = (x + 0.5) / width;
+            const double v = (y + 0.5) / height;
+            const Rgb colour = pattern(u, v);
+            unsigned char* pixel = pixels + (static_cast<size_t>(y) * width + x) * channels;
             pixel[0] = Byte(colour.r);
             pixel[1] = Byte(colour.g);
             pixel[2] = Byte(colour.b);
+            if (alpha) {
+                pixel[3] = Byte(alpha(u, v));
+            }
         }
     }
     bitmap.AdoptPixels(pixels);
@@ -130,8 +182,8 @@ int WritePicture(const std::string& dir, const std::string& name, int width, int
 // ---------------------------------------------------------------------------
 
 constexpr int kRate = 44100;
-constexpr double kBeat = 0.5;  // 120 beats a minute
-constexpr double kBar = 4 * kBeat;
+constexpr double kBeat = kTuneBeatSeconds;
+constexpr double kBar = kTuneBarSeconds;
 
 double NoteFrequency(int midiNote) {
     return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
@@ -252,52 +304,122 @@ void AddHat(Mixdown& mix, double start, Dice& dice) {
     });
 }
 
-// A minor, F major, C major, G major: one chord a bar.
+// Plucked chord tones, an octave above the pads.
+void AddPluck(Mixdown& mix, int note, double start, double pan) {
+    const double f = NoteFrequency(note);
+    mix.Add(start, 0.4, pan, [=](double t) {
+        const double phase = 2.0 * M_PI * f * t;
+        return 0.07 * (std::sin(phase) + 0.25 * std::sin(3 * phase)) * std::exp(-t * 9.0) *
+               Envelope(t, 0.4, 0.003, 0.05);
+    });
+}
+
+// A short rising noise at the end of a section, into the next one.
+void AddSweep(Mixdown& mix, double start, double length, Dice& dice) {
+    std::vector<double> noise(Mixdown::Frames(length) + 1);
+    for (double& n : noise) {
+        n = dice.Noise();
+    }
+    mix.Add(start, length, 0.2, [&noise, length](double t) {
+        const double n = noise[std::min(noise.size() - 1, Mixdown::Frames(t))];
+        return 0.08 * n * (t / length) * (t / length);
+    });
+}
+
 struct Chord {
     int bass;
     int tones[3];
 };
-constexpr Chord kChords[4] = {
+// A minor, F major, C major, G major: one chord a bar.
+constexpr Chord kVerse[4] = {
     {45, {57, 60, 64}}, {41, {57, 60, 65}}, {48, {55, 60, 64}}, {43, {55, 59, 62}}};
+// D minor, B flat major, F major, E major, which leads back to A minor.
+constexpr Chord kBridge[4] = {
+    {50, {62, 65, 69}}, {46, {58, 62, 65}}, {41, {57, 60, 65}}, {40, {56, 59, 64}}};
 // A minor pentatonic, the lead's notes.
 constexpr int kScale[] = {69, 72, 74, 76, 79, 81, 84};
 
+// What plays from a bar on, up to the next section. The tempo never changes, so
+// every section starts on a bar line the show can cut on.
+struct Section {
+    int firstBar;
+    const Chord* chords;
+    bool bass, kick, snare, lead, arpeggio;
+};
+constexpr Section kSections[] = {
+    {0, kVerse, false, false, false, false, false},   // 0 s: pads alone
+    {2, kVerse, true, false, false, false, false},    // 4 s: the bass comes in
+    {4, kVerse, true, true, false, false, false},     // 8 s: the kick
+    {8, kVerse, true, true, true, true, false},       // 16 s: the whole groove
+    {16, kBridge, false, false, false, false, true},  // 32 s: the break, plucked
+    {20, kBridge, true, true, false, false, true},    // 40 s: building up again
+    {24, kVerse, true, true, true, true, true},       // 48 s: everything
+    {32, kVerse, true, false, false, false, false},   // 64 s: pads and bass to the end
+};
+
+const Section& SectionAt(int bar) {
+    const Section* section = &kSections[0];
+    for (const Section& next : kSections) {
+        if (next.firstBar <= bar) {
+            section = &next;
+        }
+    }
+    return *section;
+}
+
+void AddDrums(Mixdown& mix, const Section& section, double start, Dice& dice) {
+    for (int beat = 0; beat < 4; ++beat) {
+        if (section.kick && (beat % 2 == 0 || section.snare)) {
+            AddKick(mix, start + beat * kBeat);
+        }
+        if (section.snare && beat % 2 == 1) {
+            AddSnare(mix, start + beat * kBeat, dice);
+        }
+        if (section.snare) {
+            AddHat(mix, start + beat * kBeat + kBeat / 2, dice);
+        }
+    }
+}
+
+void AddLeadLine(Mixdown& mix, double start, Dice& dice) {
+    int step = static_cast<int>(dice.Next() % 3);
+    for (int eighth = 0; eighth < 8; ++eighth) {
+        if (dice.Next() % 4 == 0) {
+            continue;  // a rest
+        }
+        step = std::clamp(step + static_cast<int>(dice.Next() % 5) - 2, 0, 6);
+        AddLead(mix, kScale[step], start + eighth * kBeat / 2, kBeat * 0.45);
+    }
+}
+
 void ComposeBar(Mixdown& mix, int bar, int bars, Dice& dice) {
     const double start = bar * kBar;
-    const Chord& chord = kChords[bar % 4];
-    const bool ending = bar >= bars - 2;
+    const Section& section = SectionAt(bar);
+    const Chord& chord = section.chords[(bar - section.firstBar) % 4];
     for (int tone : chord.tones) {
         AddPad(mix, tone, start, kBar);
     }
-    if (bar >= 2) {
+    if (section.bass) {
         for (int eighth = 0; eighth < 8; ++eighth) {
             AddBass(mix, chord.bass + (eighth % 4 == 3 ? 12 : 0), start + eighth * kBeat / 2,
                     kBeat / 2);
         }
     }
-    if (bar < 2 || ending) {
-        return;
-    }
-    for (int beat = 0; beat < 4; ++beat) {
-        if (beat % 2 == 0 || bar >= 6) {
-            AddKick(mix, start + beat * kBeat);
-        }
-        if (bar >= 4 && beat % 2 == 1) {
-            AddSnare(mix, start + beat * kBeat, dice);
-        }
-        if (bar >= 4) {
-            AddHat(mix, start + beat * kBeat + kBeat / 2, dice);
+    if (section.arpeggio) {
+        for (int sixteenth = 0; sixteenth < 16; ++sixteenth) {
+            const int tone = chord.tones[sixteenth % 3] + (sixteenth % 6 < 3 ? 12 : 24);
+            AddPluck(mix, tone, start + sixteenth * kBeat / 4, sixteenth % 2 == 0 ? -0.5 : 0.5);
         }
     }
-    if (bar >= 4) {
-        int step = static_cast<int>(dice.Next() % 3);
-        for (int eighth = 0; eighth < 8; ++eighth) {
-            if (dice.Next() % 4 == 0) {
-                continue;  // a rest
-            }
-            step = std::clamp(step + static_cast<int>(dice.Next() % 5) - 2, 0, 6);
-            AddLead(mix, kScale[step], start + eighth * kBeat / 2, kBeat * 0.45);
-        }
+    if (bar >= bars - 2) {
+        return;  // the last two bars ring out
+    }
+    AddDrums(mix, section, start, dice);
+    if (section.lead) {
+        AddLeadLine(mix, start, dice);
+    }
+    if (&SectionAt(bar + 1) != &section) {
+        AddSweep(mix, start + kBar - kBeat, kBeat, dice);
     }
 }
 
@@ -324,6 +446,20 @@ void PutNote(std::vector<unsigned char>& cell, size_t at, int noteIndex) {
     cell[at + 3] = 0;
 }
 
+// The Vorbis encoder crashes when handed a minute of sound in one call, so the
+// frames go in blocks.
+bool WriteInBlocks(SNDFILE* file, const std::vector<float>& interleaved) {
+    constexpr sf_count_t kBlock = 4096;
+    const sf_count_t total = static_cast<sf_count_t>(interleaved.size() / 2);
+    for (sf_count_t at = 0; at < total; at += kBlock) {
+        const sf_count_t count = std::min(kBlock, total - at);
+        if (sf_writef_float(file, interleaved.data() + at * 2, count) != count) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int WriteFlatImage(const std::string& dir, const std::string& name, int width, int height,
@@ -337,15 +473,19 @@ int WriteDemoImages(const std::string& dir) {
         const char* name;
         int width, height;
         Rgb (*pattern)(double, double);
+        AlphaPattern alpha = nullptr;
     };
     static const Picture kPictures[] = {
         {"loading.tga", 256, 256, Loading}, {"sky.jpg", 256, 256, Sky},
         {"plasma.jpg", 256, 256, Plasma},   {"rings.tga", 256, 256, Rings},
         {"checker.tga", 128, 128, Checker}, {"logo.tga", 256, 256, Logo},
+        {"inferno.jpg", 256, 256, Inferno}, {"planet.jpg", 256, 256, Planet},
+        {"nebula.jpg", 256, 256, Nebula},   {"glow.tga", 128, 128, Glow, GlowAlpha},
     };
     int failures = 0;
     for (const Picture& picture : kPictures) {
-        failures += WritePicture(dir, picture.name, picture.width, picture.height, picture.pattern);
+        failures += WritePicture(dir, picture.name, picture.width, picture.height, picture.pattern,
+                                 picture.alpha);
     }
     return failures;
 }
@@ -365,8 +505,7 @@ int WriteTune(const std::string& path, double seconds) {
     }
     double quality = 0.3;
     sf_command(file, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
-    const sf_count_t count = static_cast<sf_count_t>(mix.Length());
-    const bool written = sf_writef_float(file, frames.data(), count) == count;
+    const bool written = WriteInBlocks(file, frames);
     return sf_close(file) == 0 && written ? 0 : 1;
 }
 

@@ -5,8 +5,12 @@
 
 #include <string>
 
-// Seconds of music the tune lasts: the length of the bundled show.
-constexpr double kTuneSeconds = 36.0;
+// The tune's tempo is fixed: 120 beats a minute, four beats a bar, so every part
+// change of the bundled show can fall on a beat.
+constexpr double kTuneBeatSeconds = 0.5;
+constexpr double kTuneBarSeconds = 4 * kTuneBeatSeconds;
+// Seconds of music the tune lasts, 34 bars: the length of the bundled show.
+constexpr double kTuneSeconds = 34 * kTuneBarSeconds;
 
 // Writes every picture of the show into `dir`; 0 on success, else the number of
 // pictures that could not be written.
