@@ -70,7 +70,7 @@ void SendKey(Display* display, Window window, KeyCode code, bool press, Time tim
 
 }  // namespace
 
-XServer::XServer() {
+XServer::XServer(const std::string& screen) {
     int fds[2];
     if (pipe(fds) != 0) {
         return;
@@ -80,8 +80,9 @@ XServer::XServer() {
         close(fds[0]);
         freopen("/dev/null", "w", stderr);
         const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten",
-               "tcp", static_cast<char*>(nullptr));
+        // No reset when a client leaves: one arriving meanwhile would be refused.
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+               "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);
@@ -97,6 +98,62 @@ XServer::XServer() {
 }
 
 XServer::~XServer() {
+    if (pid > 0) {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+namespace {
+
+// True once a window manager has announced itself on the root window.
+bool WindowManagerAnnounced(const std::string& displayName) {
+    Display* display = XOpenDisplay(displayName.c_str());
+    if (!display) {
+        return false;
+    }
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, AnyPropertyType,
+                       &type, &format, &count, &after, &data);
+    if (data) {
+        XFree(data);
+    }
+    XCloseDisplay(display);
+    return count > 0;
+}
+
+}  // namespace
+
+WindowManager::WindowManager(const XServer& x) {
+    if (x.Display().empty()) {
+        return;
+    }
+    pid = fork();
+    if (pid == 0) {
+        freopen("/dev/null", "w", stdout);
+        freopen("/dev/null", "w", stderr);
+        setenv("DISPLAY", x.Display().c_str(), 1);
+        execlp("openbox", "openbox", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    for (int i = 0; i < kPatience && pid > 0 && !running; ++i) {
+        running = WindowManagerAnnounced(x.Display());
+        if (!running) {
+            if (waitpid(pid, nullptr, WNOHANG) == pid) {
+                pid = -1;  // not installed, or it gave up
+            } else {
+                Pause();
+            }
+        }
+    }
+}
+
+WindowManager::~WindowManager() {
     if (pid > 0) {
         kill(pid, SIGTERM);
         waitpid(pid, nullptr, 0);
@@ -215,6 +272,13 @@ Program* Production::Start(const XServer& x, const std::vector<std::string>& env
     return new Program(dir.Path(), "./show log", Environment(x, environment));
 }
 
+Program* Production::StartWithoutDisplay() const {
+    fs::copy_file(NIMBUS_PLAYER_PATH, dir / "show", fs::copy_options::overwrite_existing);
+    // The timeout only ends a player that wrongly plays on unseen; it is no measure.
+    return new Program(dir.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY timeout 120 ./show log",
+                       {"SDL_AUDIODRIVER=dummy"});
+}
+
 int Production::Play(std::string* log, const std::vector<std::string>& environment) const {
     XServer x;
     Program* player = Start(x, environment);
@@ -282,7 +346,14 @@ bool WaitForText(const std::string& file, const std::string& text) {
 
 namespace {
 
+// A window may vanish between listing it and asking for its name (SDL makes and drops
+// helper windows while it starts); the default handler would end the test process.
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
 Window WaitForNimbusWindow(Display* display) {
+    XSetErrorHandler(IgnoreXError);
     Window window = 0;
     for (int i = 0; i < kPatience && !window; ++i) {
         window = FindNimbusWindow(display, DefaultRootWindow(display));
@@ -347,6 +418,38 @@ bool SendKeys(const std::string& displayName, const std::vector<std::string>& ke
     }
     XCloseDisplay(display);
     return window != 0;
+}
+
+bool AwaitScreen(const std::string& displayName, const std::vector<ScreenPoint>& points,
+                 std::string* seen) {
+    Display* display = XOpenDisplay(displayName.c_str());
+    if (!display) {
+        *seen = "no display " + displayName;
+        return false;
+    }
+    bool all = false;
+    for (int i = 0; i < kPatience && !all; ++i) {
+        all = true;
+        seen->clear();
+        for (const ScreenPoint& point : points) {
+            XImage* image = XGetImage(display, DefaultRootWindow(display), point.x, point.y, 1, 1,
+                                      AllPlanes, ZPixmap);
+            const unsigned long rgb = image ? XGetPixel(image, 0, 0) & 0xFFFFFF : 0xFFFFFFFF;
+            if (image) {
+                XDestroyImage(image);
+            }
+            char line[80];
+            snprintf(line, sizeof line, "(%d, %d): %06lx, expected %06lx\n", point.x, point.y, rgb,
+                     point.rgb);
+            *seen += line;
+            all = all && Near(rgb, point.rgb);
+        }
+        if (!all) {
+            Pause();
+        }
+    }
+    XCloseDisplay(display);
+    return all;
 }
 
 int Occurrences(const std::string& text, const std::string& part) {

@@ -14,10 +14,11 @@
 
 namespace playtest {
 
-// An Xvfb server of its own offering the 640 x 480, 32-bit mode.
+// An Xvfb server of its own; its one screen is `screen` ("WIDTHxHEIGHTxDEPTH"), by
+// default offering the 640 x 480, 32-bit mode.
 class XServer {
   public:
-    XServer();
+    explicit XServer(const std::string& screen = "640x480x24");
     ~XServer();
     XServer(const XServer&) = delete;
     XServer& operator=(const XServer&) = delete;
@@ -27,6 +28,21 @@ class XServer {
   private:
     pid_t pid = -1;
     std::string display;
+};
+
+// A window manager (openbox) on `x`, ready once constructed; Running() is false when
+// none is installed or it did not take over the screen.
+class WindowManager {
+  public:
+    explicit WindowManager(const XServer& x);
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+    bool Running() const { return running; }
+
+  private:
+    pid_t pid = -1;
+    bool running = false;
 };
 
 // What the player and the capture tool run with on `x`: its display, SDL's dummy
@@ -73,6 +89,8 @@ class Production {
 
     // Starts the player with the log argument; `environment` overrides the defaults.
     Program* Start(const XServer& x, const std::vector<std::string>& environment = {}) const;
+    // Starts the player with the log argument where there is no display at all.
+    Program* StartWithoutDisplay() const;
     // Plays to the end; the exit code, with the log file's text in `log`.
     int Play(std::string* log, const std::vector<std::string>& environment = {}) const;
     // Runs the capture tool with `arguments` before the production's path; frames go
@@ -112,6 +130,17 @@ bool CloseWindow(const std::string& display);
 // `program` exits: a request that reaches a window still being set up can be lost.
 // False when the program has not exited after about two minutes.
 bool AskUntilExit(const Program& program, const std::function<void()>& ask);
+
+// A point of the screen and the colour (0xRRGGBB) it should show.
+struct ScreenPoint {
+    int x;
+    int y;
+    unsigned long rgb;
+};
+// Waits (about a minute at most) until every point of `display`'s screen shows its
+// colour; false when they never all do, with what they showed last in `seen`.
+bool AwaitScreen(const std::string& display, const std::vector<ScreenPoint>& points,
+                 std::string* seen);
 
 // How often `part` occurs in `text`.
 int Occurrences(const std::string& text, const std::string& part);

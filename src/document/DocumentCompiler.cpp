@@ -224,8 +224,10 @@ NimbusDocument::Outcome NimbusDocument::CompileEntry(DocNode* node, int cls) {
         Con.Error("invalid reference to object %s of class %s", Text(node->name), node->className);
         return kFailed;
     }
-    const bool linked =
-        containerKind == kContainerList ? LinkListEntry(node, found) : LinkTreeEntry(node, found);
+    // Entries link through their own SetParent, whatever kind the container element
+    // declares: an element of the wrong kind has been reported as such already.
+    const bool treeNode = dynamic_cast<NTreeNodeClass*>(found) != nullptr;
+    const bool linked = treeNode ? LinkTreeEntry(node, found) : LinkListEntry(node, found);
     if (!linked) {
         return kFailed;
     }

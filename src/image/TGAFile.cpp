@@ -143,29 +143,23 @@ int NTGAFile::ReadColourMapped() {
     return 0;
 }
 
-// The colour map is looked at first, so that a file with a map it does not use is
-// reported even when its pixels are refused.
+// The pixel layout is chosen first: a depth that cannot be read is refused without a
+// word about a colour map the file also carries.
 int NTGAFile::ReadTrueColourOrGrey() {
-    const int mapLength = Field(kMapLength);
-    if (header[kColourMapType] != 0 || mapLength != 0) {
-        Con.Warning("invalid TGA file, color map is present with non-indexed data");
-        if (header[kColourMapType] == 0) {
-            Con.Error("invalid TGA file, color map is ambiguous");
-            return 1;
-        }
-        const int entryBytes = MapEntryBytes(header[kMapEntryBits]);
-        if (entryBytes == 0) {
-            Con.Warning("invalid TGA color map (%d bits)", header[kMapEntryBits]);
-            return 1;
-        }
-        if (const int result = SkipBytes(*stream, mapLength * entryBytes)) {
-            return result;
-        }
+    if (!ChooseTrueColourOrGreyLayout()) {
+        return 1;
     }
+    if (const int result = SkipUnusedColourMap()) {
+        return result;
+    }
+    return NRAWFile(bitmap, stream).Read();
+}
+
+bool NTGAFile::ChooseTrueColourOrGreyLayout() {
     const int pixelBits = header[kPixelBits];
     NBitmapLayout& layout = bitmap->Layout;
     if (header[kDescriptor] & kAttributeBits) {
-        return 1;
+        return false;
     }
     if (pixelBits == 32) {
         layout.Depth = NBitmap::B32;
@@ -177,9 +171,27 @@ int NTGAFile::ReadTrueColourOrGrey() {
         layout.Depth = NBitmap::B08;
         layout.Order = NBitmap::GRAY;
     } else {
+        return false;
+    }
+    return true;
+}
+
+int NTGAFile::SkipUnusedColourMap() {
+    const int mapLength = Field(kMapLength);
+    if (header[kColourMapType] == 0 && mapLength == 0) {
+        return 0;
+    }
+    Con.Warning("invalid TGA file, color map is present with non-indexed data");
+    if (header[kColourMapType] == 0) {
+        Con.Error("invalid TGA file, color map is ambiguous");
         return 1;
     }
-    return NRAWFile(bitmap, stream).Read();
+    const int entryBytes = MapEntryBytes(header[kMapEntryBits]);
+    if (entryBytes == 0) {
+        Con.Warning("invalid TGA color map (%d bits)", header[kMapEntryBits]);
+        return 1;
+    }
+    return SkipBytes(*stream, mapLength * entryBytes);
 }
 
 int NTGAFile::Write() {

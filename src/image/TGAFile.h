@@ -15,6 +15,11 @@ class NTGAFile : public NBitmapFile {
   private:
     int ReadColourMapped();
     int ReadTrueColourOrGrey();
+    // Sets the bitmap's depth and colour order from the header; false when the pixel
+    // depth and attribute bits match no readable layout.
+    bool ChooseTrueColourOrGreyLayout();
+    // Skips a colour map that non-indexed pixels do not use, after its warning.
+    int SkipUnusedColourMap();
     // A little-endian 16-bit header field.
     int Field(int offset) const { return header[offset] | header[offset + 1] << 8; }
 

@@ -44,8 +44,28 @@ void NOpenGLSurface::Open() {
         Close();
         return;
     }
-    // Where the driver cannot wait for the vertical retrace, frames simply run free.
-    SDL_GL_SetSwapInterval(1);
+    WindowResized();
+    if (SDL_GL_SetSwapInterval(1) != 0 && pacingAllowed) {
+        StartPacing();
+    }
+}
+
+// The display's own rate where it tells one; Xvfb and some drivers report none.
+void NOpenGLSurface::StartPacing() {
+    SDL_DisplayMode mode;
+    const int display = SDL_GetWindowDisplayIndex(Window());
+    const bool known = display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0;
+    pacer.Start(known ? mode.refresh_rate : 0, SDL_GetTicks64());
+    paced = true;
+}
+
+// Read from the window itself rather than assumed from the screen, so the picture
+// lands where the window really is, on any output scale.
+void NOpenGLSurface::WindowResized() {
+    if (!context) {
+        return;
+    }
+    SDL_GL_GetDrawableSize(Window(), &windowWidth, &windowHeight);
 }
 
 void NOpenGLSurface::BeginFrame() {
@@ -57,8 +77,12 @@ void NOpenGLSurface::BeginFrame() {
 
 void NOpenGLSurface::EndFrame() {
     Deselect();
-    if (context) {
-        SDL_GL_SwapWindow(Window());
+    if (!context) {
+        return;
+    }
+    SDL_GL_SwapWindow(Window());
+    if (paced) {
+        SDL_Delay(pacer.WaitAfterFrame(SDL_GetTicks64()));
     }
 }
 
@@ -68,18 +92,16 @@ void NOpenGLSurface::Close() {
         SDL_GL_DeleteContext(context);
         context = nullptr;
     }
+    paced = false;
     NSurface::Close();
 }
 
-// Read every frame, because a full-screen window may get its final size only after
-// it is shown. On a screen that is not 4:3 the bars are cleared to black and the
-// scissor keeps the scenes' own clears inside the picture.
+// On a screen (or framebuffer) that is not 4:3 the bars are cleared to black and the scissor keeps
+// the scenes' own clears inside the picture.
 void NOpenGLSurface::ApplyViewport() {
-    int width = drawableWidth;
-    int height = drawableHeight;
-    if (width <= 0 || height <= 0) {
-        SDL_GL_GetDrawableSize(Window(), &width, &height);
-    }
+    const bool framebuffer = drawableWidth > 0 && drawableHeight > 0;
+    const int width = framebuffer ? drawableWidth : windowWidth;
+    const int height = framebuffer ? drawableHeight : windowHeight;
     const PixelRect picture = LetterboxViewport(width, height);
     glViewport(picture.x, picture.y, picture.width, picture.height);
     glDisable(GL_SCISSOR_TEST);

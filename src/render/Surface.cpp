@@ -1,5 +1,8 @@
 #include "render/Surface.h"
 
+#include <cstring>
+#include <initializer_list>
+
 #include "base/Con.h"
 #include "render/KeyTimer.h"
 #include "render/SurfaceLayout.h"
@@ -19,6 +22,16 @@ SDL_Window* surfaceWindow = nullptr;
 // effects are undone through it when the surface is destroyed, after Close, and
 // stopping it would unload the OpenGL driver with memory still in its hands.
 bool videoRunning = false;
+
+// SDL falls back to these where there is no display: they open windows nobody sees.
+bool ShowsNothing(const char* driver) {
+    for (const char* name : {"offscreen", "dummy", "evdev"}) {
+        if (driver && strcmp(driver, name) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -46,7 +59,9 @@ void NSurface::Open() {
         return;
     }
     CreateKeyTimer();
-    const Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP | PrepareWindow();
+    // High DPI so that a scaled output's real pixels are drawn, not an upscaled picture.
+    const Uint32 flags =
+        SDL_WINDOW_SHOWN | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_ALLOW_HIGHDPI | PrepareWindow();
     if (fullScreen) {
         OpenFullScreen(flags);
     } else {
@@ -66,17 +81,33 @@ bool NSurface::StartVideo() {
     // stay as the desktop has it so that the real state can be read and restored.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    videoRunning = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
-    return videoRunning;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (ShowsNothing(driver)) {
+        // Playing there would run the show invisibly to its end.
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        SDL_SetError("no display to show the picture on (video driver %s)", driver);
+        return false;
+    }
+    videoRunning = true;
+    return true;
 }
 
 // A desktop-sized full-screen window: the desktop's mode is never changed, so a crash
 // cannot leave the desktop at the player's resolution. The picture keeps its logical
-// size and is letterboxed by the rendering surface.
+// size and is letterboxed by the rendering surface. The window is created covering
+// the display because without a window manager nothing else would make it do so;
+// borderless so that a window manager that declines the full-screen state adds no frame.
 void NSurface::OpenFullScreen(Uint32 flags) {
-    window = SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED_DISPLAY(0),
-                              SDL_WINDOWPOS_UNDEFINED_DISPLAY(0), width, height,
-                              flags | SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_Rect screen;
+    if (SDL_GetDisplayBounds(0, &screen) != 0) {
+        const int anywhere = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(0));
+        screen = {anywhere, anywhere, width, height};
+    }
+    window = SDL_CreateWindow(kWindowTitle, screen.x, screen.y, screen.w, screen.h,
+                              flags | SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS);
     if (!window) {
         Con.Error("Unable to create window.");
         Con.PrintLine("NSurface: %s", SDL_GetError());
@@ -142,11 +173,21 @@ bool NSurface::PumpMessages() {
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) {
             QuitRequested = true;
+        } else if (IsResize(event)) {
+            WindowResized();
         } else {
             WindowProc(event);
         }
     }
     return !QuitRequested;
+}
+
+bool NSurface::IsResize(const SDL_Event& event) const {
+    if (event.type != SDL_WINDOWEVENT || event.window.windowID != SDL_GetWindowID(window)) {
+        return false;
+    }
+    return event.window.event == SDL_WINDOWEVENT_SHOWN ||
+           event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
 }
 
 void NSurface::WindowProc(const SDL_Event& event) {

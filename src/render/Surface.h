@@ -16,6 +16,7 @@ class NSurface {
     NSurface& operator=(const NSurface&) = delete;
 
     // Starts video and opens the window; failures are logged, the surface stays closed.
+    // A video driver that shows nothing (no display at all) counts as a failed start.
     virtual void Open();
     // Makes this the CurrentSurface.
     virtual void Select();
@@ -26,7 +27,8 @@ class NSurface {
     // restored when the surface is destroyed.
     virtual void Close();
 
-    // Handles every pending event; true while no quit has been requested.
+    // Handles every pending event; true while no quit has been requested. Tells the
+    // surface when its window appears or changes size.
     bool PumpMessages();
     // Passes key presses and releases to the key timer; Escape and closing the window
     // request the quit.
@@ -48,12 +50,16 @@ class NSurface {
     // Called after video start-up, right before the window is created: sets up what the
     // window must be created with and returns the window flags that needs.
     virtual Uint32 PrepareWindow() { return 0; }
+    // Called when the window has appeared or its size has changed.
+    virtual void WindowResized() {}
 
   private:
     static bool StartVideo();
     void OpenFullScreen(Uint32 flags);
     void OpenWindowed(Uint32 flags);
     bool DisplayOffersMode() const;
+    // True for this window's appearing or changing size.
+    bool IsResize(const SDL_Event& event) const;
 
     SDL_Window* window = nullptr;
     bool fullScreen = false;

@@ -111,6 +111,39 @@ TEST_F(DocumentCompilerTest, TreeSiblingsRunReversedAndNestingGivesTheShape) {
               Object("A1"));
 }
 
+TEST_F(DocumentCompilerTest, AContainerOfTheWrongKindIsReportedOnceAndItsEntriesStillLink) {
+    Compile(
+        "<PAANode Name=\"A\"/>\n<PAANode Name=\"B\"/>\n<PAANode Name=\"A1\"/>\n"
+        "<Scene Name=\"S\">\n"
+        "  <TransformNode Role=\"Nodes\" Container=\"List\">\n"
+        "    <PAANode Name=\"A\">\n      <PAANode Name=\"A1\"/>\n    </PAANode>\n"
+        "    <PAANode Name=\"B\"/>\n"
+        "  </TransformNode>\n</Scene>\n"
+        "<Part Name=\"P1\"/>\n<Part Name=\"P2\"/>\n"
+        "<Demo Name=\"D\">\n"
+        "  <Part Role=\"PartList\" Container=\"Tree\"><Part Name=\"P1\"/><Part "
+        "Name=\"P2\"/></Part>\n"
+        "</Demo>");
+    EXPECT_EQ(Con.ErrorCount(), 2) << test::LogText();
+    EXPECT_TRUE(Logged("Error: Invalid container of Nodes: expected Tree, found List\r\n"))
+        << test::LogText();
+    EXPECT_TRUE(Logged("Error: Invalid container of PartList: expected List, found Tree\r\n"))
+        << test::LogText();
+    EXPECT_FALSE(Logged("missing")) << test::LogText();
+    EXPECT_FALSE(Logged("Unexpected nodes")) << test::LogText();
+    // Tree nodes still form the tree, parts still form the list.
+    auto* scene = dynamic_cast<NScene*>(Object("S"));
+    ASSERT_NE(scene, nullptr);
+    EXPECT_EQ(scene->root.firstChild, Object("B"));
+    EXPECT_EQ(scene->root.firstChild->next, Object("A"));
+    EXPECT_EQ(static_cast<NTreeNodeClass*>(dynamic_cast<NPAANode*>(Object("A")))->firstChild,
+              Object("A1"));
+    auto* demo = dynamic_cast<NDemo*>(Object("D"));
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(demo->PartList.next, Object("P2"));
+    EXPECT_EQ(demo->PartList.next->next, Object("P1"));
+}
+
 TEST_F(DocumentCompilerTest, MemberTypeDecidesHowTextIsRead) {
     Compile(
         "<Camera Name=\"C\"><int Role=\"ViewAngle\">2.5</int>"

@@ -127,10 +127,8 @@ TEST(TGATestImages, UnsupportedFilesAreRefusedWithTheirReasons) {
         {"truncated.tga", nullptr},
         {"ucm8.tga", "Error: unsupported color map (16 bits)"},
         {"b5-cmap.tga", "Error: unsupported color map (15 bits)"},
-        {"b5-unused-cmap.tga",
-         "Warning: invalid TGA file, color map is present with non-indexed "
-         "data"},
-        {"ctc24.tga", nullptr},  // the run-length types
+        {"b5-unused-cmap.tga", nullptr},  // 16-bit pixels fail before the map is looked at
+        {"ctc24.tga", nullptr},           // the run-length types
         {"cbw8.tga", nullptr},
         {"ccm8.tga", nullptr},
         {"top_right.tga", nullptr},
@@ -194,7 +192,7 @@ TEST_F(TGAFileTest, AColourMapBeforeTrueColourIsSkippedAfterAWarning) {
 }
 
 TEST_F(TGAFileTest, DamagedHeadersAreRefusedWithTheirReasons) {
-    Header zeroWide, huge, eightBitColour, badMap, mapLength, wideIndices;
+    Header zeroWide, huge, eightBitColour, badMap, mapLength, wideIndices, mappedSixteenBit;
     zeroWide.width = 0;
     huge.width = huge.height = 65535;
     eightBitColour.pixelBits = 8;
@@ -203,6 +201,10 @@ TEST_F(TGAFileTest, DamagedHeadersAreRefusedWithTheirReasons) {
     mapLength.mapLength = 3;
     wideIndices = ColourMapped(0, 1);
     wideIndices.pixelBits = 16;
+    mappedSixteenBit.mapType = 1;
+    mappedSixteenBit.mapLength = 2;
+    mappedSixteenBit.entryBits = 16;
+    mappedSixteenBit.pixelBits = 16;
     const char* mapWarning =
         "Warning: invalid TGA file, color map is present with non-indexed data";
     const struct {
@@ -219,6 +221,7 @@ TEST_F(TGAFileTest, DamagedHeadersAreRefusedWithTheirReasons) {
          {"Error: NTGAFile: image size 65535x65535 is out of range (1 to 16384 "
           "pixels a side)"}},
         {File(eightBitColour, {1}), {}},
+        {File(mappedSixteenBit, Bytes(6)), {}},  // the depth fails before the map warns
         {File(ColourMapped(0, 0), {1}), {"Error: invalid TGA file, missing color map"}},
         {File(badMap, {1, 0}), {"Error: invalid TGA color map (8 bits)"}},
         {File(wideIndices, {1, 2, 3, 0, 0}),

@@ -61,6 +61,16 @@ class UnmeetableContextSurface : public NOpenGLSurface {
     }
 };
 
+// Asks for a colour depth no visual has.
+class UnmeetableVisualSurface : public NOpenGLSurface {
+  protected:
+    Uint32 PrepareWindow() override {
+        const Uint32 flags = NOpenGLSurface::PrepareWindow();
+        SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 64);
+        return flags;
+    }
+};
+
 class Surface : public testing::Test {
   protected:
     void SetUp() override { Con.EnableBuffer(true); }
@@ -252,13 +262,57 @@ TEST_F(Surface, WithoutADisplayNothingOpensAndFramesRunHarmlessly) {
     EXPECT_EQ(Con.ErrorCount(), 2);
 }
 
-TEST_F(Surface, AVideoDriverWithoutOpenGLCannotCreateTheWindow) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    NOpenGLSurface surface;
+TEST_F(Surface, AVideoDriverThatShowsNothingIsRefusedAtStartUp) {
+    // SDL's fallbacks where there is no display: they would play the show unseen.
+    for (const char* driver : {"offscreen", "dummy"}) {
+        SCOPED_TRACE(driver);
+        Con.EnableBuffer(true);
+        const int before = Con.ErrorCount();
+        setenv("SDL_VIDEODRIVER", driver, 1);
+        NOpenGLSurface surface;
+        surface.Open();
+        const std::string log = LogText();
+        EXPECT_EQ(log.rfind("Error: Unable to register window class.\r\n", 0), 0u) << log;
+        EXPECT_NE(log.find("NSurface: no display to show the picture on (video driver " +
+                           std::string(driver) + ")\r\n"),
+                  std::string::npos)
+            << log;
+        EXPECT_NE(log.find("\r\nError: No proper pixel format available.\r\n"), std::string::npos);
+        EXPECT_EQ(Con.ErrorCount() - before, 2);
+        EXPECT_FALSE(surface.HasRenderingContext());
+        EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+    }
+}
+
+TEST_F(Surface, AWindowThatNoVisualCanServeIsNotCreated) {
+    SKIP_WITHOUT_DISPLAY();
+    UnmeetableVisualSurface surface;
     surface.Open();
     const std::string log = LogText();
     EXPECT_EQ(log.rfind("Error: Unable to create window.\r\n", 0), 0u) << log;
     EXPECT_NE(log.find("\r\nError: No proper pixel format available.\r\n"), std::string::npos);
     EXPECT_EQ(Con.ErrorCount(), 2);
     EXPECT_FALSE(surface.HasRenderingContext());
+    EXPECT_EQ(surface.Window(), nullptr);
+}
+
+TEST_F(Surface, WithoutVerticalSyncFramesArePacedToTheRefreshRate) {
+    SKIP_WITHOUT_DISPLAY();
+    NOpenGLSurface surface;
+    OpenWindowed(surface);
+    if (surface.PacedRate() == 0) {
+        GTEST_SKIP() << "this driver's buffer swaps wait for the display themselves";
+    }
+    int frames = 0;
+    const Uint64 start = SDL_GetTicks64();
+    while (SDL_GetTicks64() - start < 500) {
+        surface.BeginFrame();
+        glClear(GL_COLOR_BUFFER_BIT);
+        surface.EndFrame();
+        ++frames;
+    }
+    const double seconds = (SDL_GetTicks64() - start) / 1000.0;
+    // A light scene would otherwise draw hundreds of frames; a slow machine only
+    // draws fewer.
+    EXPECT_LE(frames, surface.PacedRate() * seconds + 3) << frames << " in " << seconds << " s";
 }

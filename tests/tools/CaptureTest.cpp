@@ -171,6 +171,21 @@ TEST(Capture, RangeWritesEveryFrameNamedByItsMilliseconds) {
     EXPECT_NE(test::ReadFile(show / "nimbus.log").find("Destroy: Done.\n"), std::string::npos);
 }
 
+TEST(Capture, AFrameAtTheShowsEndTimeIsItsLastPictureNotAnError) {
+    const Production show(Document(StillImage("Grey", "", "<Color Role=\"Color\">#808080</Color>") +
+                                   SceneWith("S", "Grey") + Part("Part", "P", "1", "S") +
+                                   Demo({{"Part", "P"}})));
+    std::string output;
+    EXPECT_EQ(show.Capture("--at 0.5,1", &output), 0) << output;
+    EXPECT_TRUE(Near(Centre(Frame(show, 1000)), 0x808080)) << std::hex << Centre(Frame(show, 1000));
+    EXPECT_EQ(output.find("the show ended"), std::string::npos) << output;
+    // Past the end it is a warning, naming the end time itself.
+    EXPECT_EQ(show.Capture("--from 0.9 --to 1.1", &output), 1) << output;
+    EXPECT_NE(output.find("Warning: nimbus-capture: the show ended at 1.000 s, before 1.100 s\n"),
+              std::string::npos)
+        << output;
+}
+
 TEST(Capture, PartImageWithABrokenTextureDrawsItsPlainColourAndCounts) {
     const Production show(
         Document(StillImage("Broken", "broken.jpg", "<Color Role=\"Color\">#20C040</Color>") +

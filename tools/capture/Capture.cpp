@@ -1,5 +1,7 @@
 #include "capture/Capture.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -36,15 +38,28 @@ std::string FramePath(const CaptureOptions& options, long milliseconds) {
     return options.outDir + "/" + GetAppName() + name;
 }
 
+// When the show ends: the largest end time of its parts, in milliseconds.
+long ShowEndMilliseconds(const NDemo& demo) {
+    float end = 0;
+    for (const NListNodeClass* part = demo.PartList.next; part; part = part->next) {
+        end = std::max(end, static_cast<const NPart*>(part)->EndTime);
+    }
+    return std::lround(end * 1000.0);
+}
+
 // Draws frame after frame from time 0; returns the last frame drawn, -1 for none.
 // Each frame's cost goes into `stats` when there is one.
 long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
                    const CaptureOptions& options, OffscreenFrame& frame, StatsTable* stats) {
+    const long showEnd = ShowEndMilliseconds(*player.demo);
     long drawn = -1;
     for (long k = 0; plan.LastFrame() < 0 || k <= plan.LastFrame(); ++k) {
         clock.frame = k;
         const bool going = player.PlayFrame();
-        if (player.demo->finished) {
+        const bool ended = player.demo->finished;
+        // A frame at the show's very end time is its last: it keeps the picture the
+        // show ends on.
+        if (ended && plan.Milliseconds(k) != showEnd) {
             break;
         }
         drawn = k;
@@ -57,7 +72,7 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
                 Con.Error("nimbus-capture: can't write %s", path.c_str());
             }
         }
-        if (!going) {
+        if (!going || ended) {
             break;
         }
     }
@@ -76,8 +91,9 @@ void CaptureStills(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
         stats.Print(stdout);
     }
     if (drawn < plan.LastFrame()) {
-        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s",
-                    plan.Milliseconds(drawn + 1) * 0.001,
+        const long ended =
+            std::min(plan.Milliseconds(drawn + 1), ShowEndMilliseconds(*player.demo));
+        Con.Warning("nimbus-capture: the show ended at %.3f s, before %.3f s", ended * 0.001,
                     plan.Milliseconds(plan.LastFrame()) * 0.001);
     }
 }
@@ -103,6 +119,8 @@ void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     // The surface letterboxes the picture in the offscreen frame, whatever its size.
     player.surface = new NOpenGLSurface;
     player.surface->SetDrawableSize(options.output.width, options.output.height);
+    // Frames follow the stepped clock, not the display.
+    player.surface->SetFramePacing(false);
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);
