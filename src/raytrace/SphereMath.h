@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "scene/Vector3.h"
 
@@ -71,7 +72,9 @@ inline float FastAtanOneMinusSquare(float a) {
     const float opposite = std::fabs(a);
     const float adjacent = std::max(1.0f - a * a, 0.0f);
     const float larger = std::max(opposite, adjacent);
-    const float ratio = larger == 0.0f ? 0.0f : std::min(opposite, adjacent) / larger;
+    // Divides unconditionally, by 1 where both legs are 0, so the compiler may
+    // run several of these side by side.
+    const float ratio = std::min(opposite, adjacent) / (larger == 0.0f ? 1.0f : larger);
     const float angle = AtanUnit(ratio);
     return std::copysign(opposite > adjacent ? 1.5707964f - angle : angle, a);
 }
@@ -80,3 +83,18 @@ inline float FastAtanOneMinusSquare(float a) {
 // unit vector's x and y through atan2(a, 1 - a^2), scaled into 0..`repeat`. The
 // arctangent is a polynomial within 1e-5 radians: a texel is far coarser.
 void SphereTexCoord(Vector3 q, float repeat, float& u, float& v);
+
+// Directions waiting for their texture coordinates, each term in an array of its
+// own so the arithmetic runs on several directions at once.
+struct TexCoordBatch {
+    static constexpr int32_t kSize = 64;
+    float x[kSize];
+    float y[kSize];
+    float z[kSize];
+    float repeat[kSize];
+    float u[kSize];
+    float v[kSize];
+    int32_t count = 0;
+};
+// SphereTexCoord for each direction of the batch, with the same results.
+void SphereTexCoords(TexCoordBatch& batch);
