@@ -57,6 +57,22 @@ inline bool IntersectSphere(const SphereQuery& q, const Vector3& direction, Sphe
     return true;
 }
 
+// IntersectSphere's nearer or farther root alone, one division instead of two.
+inline bool IntersectSphereRoot(const SphereQuery& q, const Vector3& direction, bool farther,
+                                float& t) {
+    const float b =
+        2.0f * direction.x * q.oc.x + 2.0f * direction.y * q.oc.y + 2.0f * direction.z * q.oc.z;
+    const float a =
+        direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
+    const float disc = b * b - q.m * (4.0f * a);
+    if (disc < 0.0f) {
+        return false;
+    }
+    const float root = std::sqrt(disc);
+    t = (farther ? root - b : -b - root) / a * 0.5f;
+    return true;
+}
+
 // atan(z) for |z| <= 1, a minimax polynomial.
 inline float AtanUnit(float z) {
     const float z2 = z * z;
