@@ -28,12 +28,7 @@ class NRaySphere : public NRayPrim {
     }
     // The same for a ray whose origin was prepared with QuerySphere.
     bool Intersect(const SphereQuery& query, const Vector3& direction, float& t) const {
-        SphereRoots roots;
-        if (!IntersectSphere(query, direction, roots)) {
-            return false;
-        }
-        t = seenFromInside ? roots.farther : roots.nearer;
-        return t >= 0.0f;
+        return IntersectSphereRoot(query, direction, seenFromInside, t) && t >= 0.0f;
     }
     // The direction away from the side it is seen from at a point on the surface,
     // not of unit length.

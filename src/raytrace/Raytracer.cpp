@@ -75,6 +75,49 @@ void NRaytracer::PrepareFrame() {
 
 void NRaytracer::Trace(RaySample& sample) {
     ++rays.primary;
+    Vector3 objectPoint;
+    float repeat = 0;
+    if (Shade(sample, objectPoint, repeat)) {
+        SphereTexCoord(objectPoint, repeat, sample.u, sample.v);
+    }
+}
+
+void NRaytracer::TraceRun(int32_t first, int32_t count) {
+    RaySample* samples = grid.Samples();
+    for (int32_t i = first; i < first + count; ++i) {
+        RaySample& sample = samples[i];
+        if (!grid.Claim(sample)) {
+            continue;
+        }
+        ++rays.primary;
+        Vector3 objectPoint;
+        float repeat = 0;
+        if (!Shade(sample, objectPoint, repeat)) {
+            continue;
+        }
+        const int32_t k = texCoords.count++;
+        texCoords.x[k] = objectPoint.x;
+        texCoords.y[k] = objectPoint.y;
+        texCoords.z[k] = objectPoint.z;
+        texCoords.repeat[k] = repeat;
+        waiting[k] = &sample;
+        if (texCoords.count == TexCoordBatch::kSize) {
+            FlushTexCoords();
+        }
+    }
+    FlushTexCoords();
+}
+
+void NRaytracer::FlushTexCoords() {
+    SphereTexCoords(texCoords);
+    for (int32_t k = 0; k < texCoords.count; ++k) {
+        waiting[k]->u = texCoords.u[k];
+        waiting[k]->v = texCoords.v[k];
+    }
+    texCoords.count = 0;
+}
+
+bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
     const Vector3 direction = {sample.x, sample.y, 1.0f};
     float nearest = kFarDepth;
     int32_t chosen = -1;
@@ -95,7 +138,7 @@ void NRaytracer::Trace(RaySample& sample) {
     }
     if (chosen < 0) {
         Miss(sample);
-        return;
+        return false;
     }
     sample.hit = chosen;
     const NRaySphere& primitive = *primitives[chosen];
@@ -118,7 +161,9 @@ void NRaytracer::Trace(RaySample& sample) {
     sample.shade = ShadeByte(s);
     sample.colour[0] = sample.colour[1] = sample.colour[2] = s;
     sample.colour[3] = 1.0f;
-    primitive.TexCoord(point, sample.u, sample.v);
+    objectPoint = MatrixTransformPoint(primitive.rayToObject, point);
+    repeat = primitive.TextureRepeat;
+    return true;
 }
 
 bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {

@@ -24,6 +24,9 @@ class NRaytracer : public NTile {
     void PrepareFrame();
     // The nearest primitive along the sample's ray, its shade and texture coordinates.
     void Trace(RaySample& sample) override;
+    // Trace for each untraced sample of the run, the texture coordinates worked out
+    // for several samples at a time.
+    void TraceRun(int32_t first, int32_t count) override;
 
     // Rays cast in the last frame, for measuring.
     struct RayCounts {
@@ -32,6 +35,10 @@ class NRaytracer : public NTile {
     } rays;
 
   private:
+    // Everything Trace does but the texture coordinates; for a hit, true with the
+    // point in the primitive's object space and its texture repeat.
+    bool Shade(RaySample& sample, Vector3& objectPoint, float& repeat);
+    void FlushTexCoords();
     // Whether the point the light reaches along `toPoint` at t = 1 is blocked by a
     // primitive other than `hit`; the last primitive never blocks.
     bool Shadowed(const Vector3& toPoint, int32_t hit);
@@ -40,6 +47,10 @@ class NRaytracer : public NTile {
     // primitive's part of the intersection is worked out once a frame.
     SphereQuery fromEye[kMaxPrimitives] = {};
     SphereQuery fromLight[kMaxPrimitives] = {};
+
+    // Hits waiting for their texture coordinates, and the samples they go to.
+    TexCoordBatch texCoords;
+    RaySample* waiting[TexCoordBatch::kSize] = {};
 
     NLight* defaultLight = nullptr;
     NTransformNode defaultLightNode;

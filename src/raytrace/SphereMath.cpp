@@ -38,15 +38,28 @@ ScreenRect ProjectSphere(const Vector3& centre, float radius, float nearZ) {
     return rect;
 }
 
+namespace {
+
+// One direction's texture coordinates; inlined into both callers so they compute alike.
+inline void TexCoordOf(float x, float y, float z, float repeat, float& u, float& v) {
+    const float length = std::sqrt(x * x + y * y + z * z);
+    // Divides unconditionally, as FastAtanOneMinusSquare does, and by 1 where the
+    // length is 0.
+    const bool zero = !(length > 0.0f);
+    const float inverse = 1.0f / (zero ? 1.0f : length);
+    const float scale = zero ? 0.0f : inverse;
+    u = (FastAtanOneMinusSquare(x * scale) / Pi() + 0.5f) * repeat;
+    v = (FastAtanOneMinusSquare(y * scale) / Pi() + 0.5f) * repeat;
+}
+
+}  // namespace
+
 void SphereTexCoord(Vector3 q, float repeat, float& u, float& v) {
-    const float length = std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
-    const float scale = length > 0.0f ? 1.0f / length : 0.0f;
-    // Both coordinates side by side, so the compiler can work them out together.
-    const float a[2] = {q.x * scale, q.y * scale};
-    float angle[2];
-    for (int i = 0; i < 2; ++i) {
-        angle[i] = FastAtanOneMinusSquare(a[i]);
+    TexCoordOf(q.x, q.y, q.z, repeat, u, v);
+}
+
+void SphereTexCoords(TexCoordBatch& batch) {
+    for (int32_t i = 0; i < batch.count; ++i) {
+        TexCoordOf(batch.x[i], batch.y[i], batch.z[i], batch.repeat[i], batch.u[i], batch.v[i]);
     }
-    u = (angle[0] / Pi() + 0.5f) * repeat;
-    v = (angle[1] / Pi() + 0.5f) * repeat;
 }

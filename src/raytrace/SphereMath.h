@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "scene/Vector3.h"
 
@@ -56,6 +57,22 @@ inline bool IntersectSphere(const SphereQuery& q, const Vector3& direction, Sphe
     return true;
 }
 
+// IntersectSphere's nearer or farther root alone, one division instead of two.
+inline bool IntersectSphereRoot(const SphereQuery& q, const Vector3& direction, bool farther,
+                                float& t) {
+    const float b =
+        2.0f * direction.x * q.oc.x + 2.0f * direction.y * q.oc.y + 2.0f * direction.z * q.oc.z;
+    const float a =
+        direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
+    const float disc = b * b - q.m * (4.0f * a);
+    if (disc < 0.0f) {
+        return false;
+    }
+    const float root = std::sqrt(disc);
+    t = (farther ? root - b : -b - root) / a * 0.5f;
+    return true;
+}
+
 // atan(z) for |z| <= 1, a minimax polynomial.
 inline float AtanUnit(float z) {
     const float z2 = z * z;
@@ -71,7 +88,9 @@ inline float FastAtanOneMinusSquare(float a) {
     const float opposite = std::fabs(a);
     const float adjacent = std::max(1.0f - a * a, 0.0f);
     const float larger = std::max(opposite, adjacent);
-    const float ratio = larger == 0.0f ? 0.0f : std::min(opposite, adjacent) / larger;
+    // Divides unconditionally, by 1 where both legs are 0, so the compiler may
+    // run several of these side by side.
+    const float ratio = std::min(opposite, adjacent) / (larger == 0.0f ? 1.0f : larger);
     const float angle = AtanUnit(ratio);
     return std::copysign(opposite > adjacent ? 1.5707964f - angle : angle, a);
 }
@@ -80,3 +99,18 @@ inline float FastAtanOneMinusSquare(float a) {
 // unit vector's x and y through atan2(a, 1 - a^2), scaled into 0..`repeat`. The
 // arctangent is a polynomial within 1e-5 radians: a texel is far coarser.
 void SphereTexCoord(Vector3 q, float repeat, float& u, float& v);
+
+// Directions waiting for their texture coordinates, each term in an array of its
+// own so the arithmetic runs on several directions at once.
+struct TexCoordBatch {
+    static constexpr int32_t kSize = 64;
+    float x[kSize];
+    float y[kSize];
+    float z[kSize];
+    float repeat[kSize];
+    float u[kSize];
+    float v[kSize];
+    int32_t count = 0;
+};
+// SphereTexCoord for each direction of the batch, with the same results.
+void SphereTexCoords(TexCoordBatch& batch);

@@ -173,10 +173,14 @@ void NTile::EmitSmallest(const RaySample* corners[4]) {
     Emit(corners, shown, (topRight->x - bottomLeft->x) * 0.55f);
 }
 
-void NTile::RenderCellByCell() {
-    for (int32_t i = 0; i < grid.Count(); ++i) {
+void NTile::TraceRun(int32_t first, int32_t count) {
+    for (int32_t i = first; i < first + count; ++i) {
         TraceOnce(i);
     }
+}
+
+void NTile::RenderCellByCell() {
+    TraceRun(0, grid.Count());
     const int32_t columns = grid.Columns();
     const RaySample* samples = grid.Samples();
     const float halfCell = static_cast<float>(grid.Spacing()) / 640.0f;

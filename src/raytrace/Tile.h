@@ -31,6 +31,9 @@ class NTile : public NDrawable {
     void Render() override;
     // Fills a sample this frame has not traced yet.
     virtual void Trace(RaySample& sample) = 0;
+    // Fills the `count` samples from index `first` on that this frame has not traced
+    // yet; a tile that works on several rays together overrides it.
+    virtual void TraceRun(int32_t first, int32_t count);
 
     int32_t Subdivision = 1;
     int32_t MinBlockSize = 1;

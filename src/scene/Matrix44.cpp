@@ -30,13 +30,6 @@ void MatrixMultiply(const Matrix44& a, const Matrix44& b, Matrix44& out) {
     out = product;
 }
 
-Vector3 MatrixTransformPoint(const Matrix44& m, const Vector3& v) {
-    const float* e = m.m;
-    return {e[0] * v.x + e[4] * v.y + e[8] * v.z + e[12],
-            e[1] * v.x + e[5] * v.y + e[9] * v.z + e[13],
-            e[2] * v.x + e[6] * v.y + e[10] * v.z + e[14]};
-}
-
 void MatrixTranslation(Matrix44& m, const Vector3& v) {
     MatrixIdentity(m);
     m.m[12] = v.x;
