@@ -18,7 +18,7 @@ constexpr int kBufferFrames = 2048;
 std::vector<unsigned char> ReadMusic(const char* name) {
     const std::string source = __FILE__;
     const std::string root = source.substr(0, source.rfind("/bench/"));
-    std::ifstream in(root + "/../shared/testdata/music/" + name, std::ios::binary);
+    std::ifstream in(root + "/tests/data/music/" + name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
