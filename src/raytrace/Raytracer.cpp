@@ -1,6 +1,7 @@
 #include "raytrace/Raytracer.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "base/Con.h"
 #include "raytrace/Light.h"
@@ -70,6 +71,21 @@ void NRaytracer::PrepareFrame() {
         const float radiusSquared = primitive.radius * primitive.radius;
         fromEye[i] = QuerySphere(eye, primitive.centre, radiusSquared);
         fromLight[i] = QuerySphere(lights[0]->position, primitive.centre, radiusSquared);
+        seenFromInside[i] = primitive.SeenFromInside();
+    }
+    // Not a number: the first sample always picks its row.
+    rowY = std::numeric_limits<float>::quiet_NaN();
+    lastBlocker = -1;
+}
+
+void NRaytracer::SelectRow(float y) {
+    rowY = y;
+    rowCount = 0;
+    for (int32_t i = 0; i < primitiveCount; ++i) {
+        const ScreenRect& screen = primitives[i]->screen;
+        if (screen.yMin <= y && y <= screen.yMax) {
+            row[rowCount++] = {screen.xMin, screen.xMax, fromEye[i], seenFromInside[i], i};
+        }
     }
 }
 
@@ -122,17 +138,21 @@ bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
     float nearest = kFarDepth;
     int32_t chosen = -1;
     Vector3 point = {0, 0, 0};
-    for (int32_t i = 0; i < primitiveCount; ++i) {
-        const NRaySphere& primitive = *primitives[i];
+    if (!(sample.y == rowY)) {
+        SelectRow(sample.y);
+    }
+    for (int32_t k = 0; k < rowCount; ++k) {
+        const RowPrimitive& candidate = row[k];
         float t = 0;
-        if (!primitive.screen.Contains(sample.x, sample.y) ||
-            !primitive.Intersect(fromEye[i], direction, t)) {
+        if (!(candidate.xMin <= sample.x && sample.x <= candidate.xMax) ||
+            !IntersectSphereRoot(candidate.fromEye, direction, candidate.seenFromInside, t) ||
+            !(t >= 0.0f)) {
             continue;
         }
         const Vector3 p = {t * direction.x, t * direction.y, t * direction.z};
         if (p.z < nearest) {
             nearest = p.z;
-            chosen = i;
+            chosen = candidate.index;
             point = p;
         }
     }
@@ -168,9 +188,12 @@ bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
 
 bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {
     ++rays.shadow;
+    if (lastBlocker >= 0 && lastBlocker != hit && Blocks(lastBlocker, toPoint)) {
+        return true;
+    }
     for (int32_t i = 0; i + 1 < primitiveCount; ++i) {
-        float t = 0;
-        if (i != hit && primitives[i]->Intersect(fromLight[i], toPoint, t) && t < 1.0f) {
+        if (i != hit && i != lastBlocker && Blocks(i, toPoint)) {
+            lastBlocker = i;
             return true;
         }
     }
