@@ -188,11 +188,12 @@ bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
 
 bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {
     ++rays.shadow;
-    if (lastBlocker >= 0 && lastBlocker != hit && Blocks(lastBlocker, toPoint)) {
+    const float awayLimit = Dot(toPoint, toPoint) * 1e-30f;
+    if (lastBlocker >= 0 && lastBlocker != hit && Blocks(lastBlocker, toPoint, awayLimit)) {
         return true;
     }
     for (int32_t i = 0; i + 1 < primitiveCount; ++i) {
-        if (i != hit && i != lastBlocker && Blocks(i, toPoint)) {
+        if (i != hit && i != lastBlocker && Blocks(i, toPoint, awayLimit)) {
             lastBlocker = i;
             return true;
         }

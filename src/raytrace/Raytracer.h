@@ -55,10 +55,22 @@ class NRaytracer : public NTile {
     // primitive other than `hit`; the last primitive never blocks.
     bool Shadowed(const Vector3& toPoint, int32_t hit);
     // Whether primitive i lies on the light's way along `toPoint` before t = 1.
-    bool Blocks(int32_t i, const Vector3& toPoint) const {
+    // `awayLimit` is |toPoint|^2 * 1e-30: see MovesAway.
+    bool Blocks(int32_t i, const Vector3& toPoint, float awayLimit) const {
         float t = 0;
-        return IntersectSphereRoot(fromLight[i], toPoint, seenFromInside[i], t) && t >= 0.0f &&
+        return !MovesAway(i, toPoint, awayLimit) &&
+               IntersectSphereRoot(fromLight[i], toPoint, seenFromInside[i], t) && t >= 0.0f &&
                t < 1.0f;
+    }
+    // Whether the ray leaves the light away from the centre of a primitive seen
+    // from outside, so it can meet it only at t < 0. The intersection would find
+    // the same, skipped here with its square root: its nearer root is then
+    // (-b - root) / 2a <= -b / 2a < 0, and b > awayLimit keeps that quotient from
+    // rounding to -0.
+    bool MovesAway(int32_t i, const Vector3& toPoint, float awayLimit) const {
+        const Vector3& oc = fromLight[i].oc;
+        const float b = 2.0f * toPoint.x * oc.x + 2.0f * toPoint.y * oc.y + 2.0f * toPoint.z * oc.z;
+        return !seenFromInside[i] && b > awayLimit;
     }
 
     // Every primary ray starts at the eye and every shadow ray at the light, so each
