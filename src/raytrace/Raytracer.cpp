@@ -69,9 +69,10 @@ void NRaytracer::PrepareFrame() {
     for (int32_t i = 0; i < primitiveCount; ++i) {
         const NRaySphere& primitive = *primitives[i];
         const float radiusSquared = primitive.radius * primitive.radius;
-        fromEye[i] = QuerySphere(eye, primitive.centre, radiusSquared);
-        fromLight[i] = QuerySphere(lights[0]->position, primitive.centre, radiusSquared);
         seenFromInside[i] = primitive.SeenFromInside();
+        fromEye[i] = {primitive.screen, QuerySphere(eye, primitive.centre, radiusSquared),
+                      seenFromInside[i], i};
+        fromLight[i] = QuerySphere(lights[0]->position, primitive.centre, radiusSquared);
     }
     // Not a number: the first sample always picks its row.
     rowY = std::numeric_limits<float>::quiet_NaN();
@@ -82,9 +83,8 @@ void NRaytracer::SelectRow(float y) {
     rowY = y;
     rowCount = 0;
     for (int32_t i = 0; i < primitiveCount; ++i) {
-        const ScreenRect& screen = primitives[i]->screen;
-        if (screen.yMin <= y && y <= screen.yMax) {
-            row[rowCount++] = {screen.xMin, screen.xMax, fromEye[i], seenFromInside[i], i};
+        if (fromEye[i].screen.yMin <= y && y <= fromEye[i].screen.yMax) {
+            row[rowCount++] = fromEye[i];
         }
     }
 }
@@ -93,7 +93,7 @@ void NRaytracer::Trace(RaySample& sample) {
     ++rays.primary;
     Vector3 objectPoint;
     float repeat = 0;
-    if (Shade(sample, objectPoint, repeat)) {
+    if (Shade(sample, fromEye, primitiveCount, objectPoint, repeat)) {
         SphereTexCoord(objectPoint, repeat, sample.u, sample.v);
     }
 }
@@ -108,7 +108,10 @@ void NRaytracer::TraceRun(int32_t first, int32_t count) {
         ++rays.primary;
         Vector3 objectPoint;
         float repeat = 0;
-        if (!Shade(sample, objectPoint, repeat)) {
+        if (sample.y != rowY) {
+            SelectRow(sample.y);
+        }
+        if (!Shade(sample, row, rowCount, objectPoint, repeat)) {
             continue;
         }
         const int32_t k = texCoords.count++;
@@ -133,18 +136,16 @@ void NRaytracer::FlushTexCoords() {
     texCoords.count = 0;
 }
 
-bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
+bool NRaytracer::Shade(RaySample& sample, const EyePrimitive* candidates, int32_t count,
+                       Vector3& objectPoint, float& repeat) {
     const Vector3 direction = {sample.x, sample.y, 1.0f};
     float nearest = kFarDepth;
     int32_t chosen = -1;
     Vector3 point = {0, 0, 0};
-    if (!(sample.y == rowY)) {
-        SelectRow(sample.y);
-    }
-    for (int32_t k = 0; k < rowCount; ++k) {
-        const RowPrimitive& candidate = row[k];
+    for (int32_t k = 0; k < count; ++k) {
+        const EyePrimitive& candidate = candidates[k];
         float t = 0;
-        if (!(candidate.xMin <= sample.x && sample.x <= candidate.xMax) ||
+        if (!candidate.screen.Contains(sample.x, sample.y) ||
             !IntersectSphereRoot(candidate.fromEye, direction, candidate.seenFromInside, t) ||
             !(t >= 0.0f)) {
             continue;

@@ -35,11 +35,9 @@ class NRaytracer : public NTile {
     } rays;
 
   private:
-    // A primitive whose screen rectangle spans the row being traced, with all a
-    // primary ray needs of it.
-    struct RowPrimitive {
-        float xMin;
-        float xMax;
+    // A primitive with all a primary ray needs of it this frame.
+    struct EyePrimitive {
+        ScreenRect screen;
         SphereQuery fromEye;
         bool seenFromInside;
         int32_t index;
@@ -47,7 +45,9 @@ class NRaytracer : public NTile {
 
     // Everything Trace does but the texture coordinates; for a hit, true with the
     // point in the primitive's object space and its texture repeat.
-    bool Shade(RaySample& sample, Vector3& objectPoint, float& repeat);
+    // Only the `count` primitives of `candidates` are tried.
+    bool Shade(RaySample& sample, const EyePrimitive* candidates, int32_t count,
+               Vector3& objectPoint, float& repeat);
     void FlushTexCoords();
     // Makes `row` the primitives whose screen rectangles span screen height y.
     void SelectRow(float y);
@@ -75,13 +75,13 @@ class NRaytracer : public NTile {
 
     // Every primary ray starts at the eye and every shadow ray at the light, so each
     // primitive's part of the intersection is worked out once a frame.
-    SphereQuery fromEye[kMaxPrimitives] = {};
+    EyePrimitive fromEye[kMaxPrimitives] = {};
     SphereQuery fromLight[kMaxPrimitives] = {};
     bool seenFromInside[kMaxPrimitives] = {};
 
     // Samples of one row share their height, so the primitives a row can meet are
     // picked once per row rather than once per sample.
-    RowPrimitive row[kMaxPrimitives] = {};
+    EyePrimitive row[kMaxPrimitives] = {};
     int32_t rowCount = 0;
     float rowY = 0;
 
