@@ -36,6 +36,7 @@ class NRaySphere : public NRayPrim {
         const Vector3 out = {point.x - centre.x, point.y - centre.y, point.z - centre.z};
         return seenFromInside ? Vector3{-out.x, -out.y, -out.z} : out;
     }
+    bool SeenFromInside() const { return seenFromInside; }
 
     NFloatValue* Radius = nullptr;
     float TextureRepeat = 1.0f;

@@ -1,6 +1,7 @@
 #include "raytrace/Raytracer.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "base/Con.h"
 #include "raytrace/Light.h"
@@ -68,8 +69,23 @@ void NRaytracer::PrepareFrame() {
     for (int32_t i = 0; i < primitiveCount; ++i) {
         const NRaySphere& primitive = *primitives[i];
         const float radiusSquared = primitive.radius * primitive.radius;
-        fromEye[i] = QuerySphere(eye, primitive.centre, radiusSquared);
+        seenFromInside[i] = primitive.SeenFromInside();
+        fromEye[i] = {primitive.screen, QuerySphere(eye, primitive.centre, radiusSquared),
+                      seenFromInside[i], i};
         fromLight[i] = QuerySphere(lights[0]->position, primitive.centre, radiusSquared);
+    }
+    // Not a number: the first sample always picks its row.
+    rowY = std::numeric_limits<float>::quiet_NaN();
+    lastBlocker = -1;
+}
+
+void NRaytracer::SelectRow(float y) {
+    rowY = y;
+    rowCount = 0;
+    for (int32_t i = 0; i < primitiveCount; ++i) {
+        if (fromEye[i].screen.yMin <= y && y <= fromEye[i].screen.yMax) {
+            row[rowCount++] = fromEye[i];
+        }
     }
 }
 
@@ -77,7 +93,7 @@ void NRaytracer::Trace(RaySample& sample) {
     ++rays.primary;
     Vector3 objectPoint;
     float repeat = 0;
-    if (Shade(sample, objectPoint, repeat)) {
+    if (Shade(sample, fromEye, primitiveCount, objectPoint, repeat)) {
         SphereTexCoord(objectPoint, repeat, sample.u, sample.v);
     }
 }
@@ -92,7 +108,10 @@ void NRaytracer::TraceRun(int32_t first, int32_t count) {
         ++rays.primary;
         Vector3 objectPoint;
         float repeat = 0;
-        if (!Shade(sample, objectPoint, repeat)) {
+        if (sample.y != rowY) {
+            SelectRow(sample.y);
+        }
+        if (!Shade(sample, row, rowCount, objectPoint, repeat)) {
             continue;
         }
         const int32_t k = texCoords.count++;
@@ -117,22 +136,24 @@ void NRaytracer::FlushTexCoords() {
     texCoords.count = 0;
 }
 
-bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
+bool NRaytracer::Shade(RaySample& sample, const EyePrimitive* candidates, int32_t count,
+                       Vector3& objectPoint, float& repeat) {
     const Vector3 direction = {sample.x, sample.y, 1.0f};
     float nearest = kFarDepth;
     int32_t chosen = -1;
     Vector3 point = {0, 0, 0};
-    for (int32_t i = 0; i < primitiveCount; ++i) {
-        const NRaySphere& primitive = *primitives[i];
+    for (int32_t k = 0; k < count; ++k) {
+        const EyePrimitive& candidate = candidates[k];
         float t = 0;
-        if (!primitive.screen.Contains(sample.x, sample.y) ||
-            !primitive.Intersect(fromEye[i], direction, t)) {
+        if (!candidate.screen.Contains(sample.x, sample.y) ||
+            !IntersectSphereRoot(candidate.fromEye, direction, candidate.seenFromInside, t) ||
+            !(t >= 0.0f)) {
             continue;
         }
         const Vector3 p = {t * direction.x, t * direction.y, t * direction.z};
         if (p.z < nearest) {
             nearest = p.z;
-            chosen = i;
+            chosen = candidate.index;
             point = p;
         }
     }
@@ -168,9 +189,13 @@ bool NRaytracer::Shade(RaySample& sample, Vector3& objectPoint, float& repeat) {
 
 bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {
     ++rays.shadow;
+    const float awayLimit = Dot(toPoint, toPoint) * 1e-30f;
+    if (lastBlocker >= 0 && lastBlocker != hit && Blocks(lastBlocker, toPoint, awayLimit)) {
+        return true;
+    }
     for (int32_t i = 0; i + 1 < primitiveCount; ++i) {
-        float t = 0;
-        if (i != hit && primitives[i]->Intersect(fromLight[i], toPoint, t) && t < 1.0f) {
+        if (i != hit && i != lastBlocker && Blocks(i, toPoint, awayLimit)) {
+            lastBlocker = i;
             return true;
         }
     }
