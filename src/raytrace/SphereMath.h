@@ -36,6 +36,23 @@ inline SphereQuery QuerySphere(const Vector3& origin, const Vector3& centre, flo
     return {oc, oc.x * oc.x + oc.y * oc.y + oc.z * oc.z - radiusSquared};
 }
 
+// The quadratic's a, b and the square root of its discriminant; false on a miss.
+struct SphereQuadratic {
+    float a = 0;
+    float b = 0;
+    float root = 0;
+};
+inline bool SolveSphere(const SphereQuery& q, const Vector3& direction, SphereQuadratic& s) {
+    s.b = 2.0f * direction.x * q.oc.x + 2.0f * direction.y * q.oc.y + 2.0f * direction.z * q.oc.z;
+    s.a = direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
+    const float disc = s.b * s.b - q.m * (4.0f * s.a);
+    if (disc < 0.0f) {
+        return false;
+    }
+    s.root = std::sqrt(disc);
+    return true;
+}
+
 // The two roots t of origin + t * direction meeting the sphere; false when the ray
 // misses it. The direction need not be unit length.
 struct SphereRoots {
@@ -43,33 +60,23 @@ struct SphereRoots {
     float farther = 0;
 };
 inline bool IntersectSphere(const SphereQuery& q, const Vector3& direction, SphereRoots& roots) {
-    const float b =
-        2.0f * direction.x * q.oc.x + 2.0f * direction.y * q.oc.y + 2.0f * direction.z * q.oc.z;
-    const float a =
-        direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
-    const float disc = b * b - q.m * (4.0f * a);
-    if (disc < 0.0f) {
+    SphereQuadratic s;
+    if (!SolveSphere(q, direction, s)) {
         return false;
     }
-    const float root = std::sqrt(disc);
-    roots.nearer = (-b - root) / a * 0.5f;
-    roots.farther = (root - b) / a * 0.5f;
+    roots.nearer = (-s.b - s.root) / s.a * 0.5f;
+    roots.farther = (s.root - s.b) / s.a * 0.5f;
     return true;
 }
 
 // IntersectSphere's nearer or farther root alone, one division instead of two.
 inline bool IntersectSphereRoot(const SphereQuery& q, const Vector3& direction, bool farther,
                                 float& t) {
-    const float b =
-        2.0f * direction.x * q.oc.x + 2.0f * direction.y * q.oc.y + 2.0f * direction.z * q.oc.z;
-    const float a =
-        direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
-    const float disc = b * b - q.m * (4.0f * a);
-    if (disc < 0.0f) {
+    SphereQuadratic s;
+    if (!SolveSphere(q, direction, s)) {
         return false;
     }
-    const float root = std::sqrt(disc);
-    t = (farther ? root - b : -b - root) / a * 0.5f;
+    t = (farther ? s.root - s.b : -s.b - s.root) / s.a * 0.5f;
     return true;
 }
 

@@ -1,34 +1,17 @@
 #include "capture/CaptureOptions.h"
+#include "tools/CaptureOptionsParse.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace {
-
-// Parses `arguments` after the program's name.
-bool Parse(std::vector<std::string> arguments, CaptureOptions* options, std::string* error) {
-    std::vector<char*> argv = {const_cast<char*>("nimbus-capture")};
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    return ParseCaptureOptions(static_cast<int>(argv.size()), argv.data(), options, error);
-}
-
-std::string ErrorOf(std::vector<std::string> arguments) {
-    CaptureOptions options;
-    std::string error;
-    EXPECT_FALSE(Parse(std::move(arguments), &options, &error));
-    return error;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(CaptureOptions, DefaultsAreThirtyFramesAndTheCurrentFolder) {
     CaptureOptions options;
     std::string error;
-    ASSERT_TRUE(Parse({"dir/show"}, &options, &error)) << error;
+    ASSERT_TRUE(test::ParseCapture({"dir/show"}, &options, &error)) << error;
     EXPECT_EQ(options.fps, 30);
     EXPECT_EQ(options.outDir, ".");
     EXPECT_EQ(options.path, "dir/show");
@@ -41,9 +24,9 @@ TEST(CaptureOptions, DefaultsAreThirtyFramesAndTheCurrentFolder) {
 TEST(CaptureOptions, ReadsEveryOptionInSeconds) {
     CaptureOptions options;
     std::string error;
-    ASSERT_TRUE(Parse({"--fps", "25", "--at", "1.5,0,12.0004", "--from", "2", "--to", "2.25",
-                       "--out", "frames", "--stats", "show"},
-                      &options, &error))
+    ASSERT_TRUE(test::ParseCapture({"--fps", "25", "--at", "1.5,0,12.0004", "--from", "2", "--to",
+                                    "2.25", "--out", "frames", "--stats", "show"},
+                                   &options, &error))
         << error;
     EXPECT_EQ(options.fps, 25);
     EXPECT_EQ(options.atMilliseconds, (std::vector<long>{1500, 0, 12000}));
@@ -55,21 +38,23 @@ TEST(CaptureOptions, ReadsEveryOptionInSeconds) {
 }
 
 TEST(CaptureOptions, RefusesLinesItCannotUse) {
-    EXPECT_EQ(ErrorOf({}), "no production named");
-    EXPECT_EQ(ErrorOf({"a", "b"}), "one production only, not a and b");
-    EXPECT_EQ(ErrorOf({"--fps", "0", "show"}), "--fps wants a whole number from 1 to 1000, not 0");
-    EXPECT_EQ(ErrorOf({"--fps", "30x", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({}), "no production named");
+    EXPECT_EQ(test::CaptureOptionsError({"a", "b"}), "one production only, not a and b");
+    EXPECT_EQ(test::CaptureOptionsError({"--fps", "0", "show"}),
+              "--fps wants a whole number from 1 to 1000, not 0");
+    EXPECT_EQ(test::CaptureOptionsError({"--fps", "30x", "show"}),
               "--fps wants a whole number from 1 to 1000, not 30x");
-    EXPECT_EQ(ErrorOf({"--at", "1,,2", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({"--at", "1,,2", "show"}),
               "--at wants times in seconds separated by commas, not 1,,2");
-    EXPECT_EQ(ErrorOf({"--at", "-1", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({"--at", "-1", "show"}),
               "--at wants times in seconds separated by commas, not -1");
-    EXPECT_EQ(ErrorOf({"--at", "nan", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({"--at", "nan", "show"}),
               "--at wants times in seconds separated by commas, not nan");
-    EXPECT_EQ(ErrorOf({"--from", "1", "show"}), "--from and --to go together");
-    EXPECT_EQ(ErrorOf({"--from", "2", "--to", "1", "show"}), "--from must not be later than --to");
-    EXPECT_EQ(ErrorOf({"show", "--out"}), "--out needs a value");
-    EXPECT_EQ(ErrorOf({"--speed", "2", "show"}), "unknown option --speed");
+    EXPECT_EQ(test::CaptureOptionsError({"--from", "1", "show"}), "--from and --to go together");
+    EXPECT_EQ(test::CaptureOptionsError({"--from", "2", "--to", "1", "show"}),
+              "--from must not be later than --to");
+    EXPECT_EQ(test::CaptureOptionsError({"show", "--out"}), "--out needs a value");
+    EXPECT_EQ(test::CaptureOptionsError({"--speed", "2", "show"}), "unknown option --speed");
 }
 
 TEST(CapturePlan, TakesTheFirstFrameAtOrAfterEachTimeAndEveryFrameOfTheRange) {

@@ -6,28 +6,14 @@
 
 #include "capture/CaptureOptions.h"
 #include "capture/Export.h"
+#include "tools/CaptureOptionsParse.h"
 
 namespace {
-
-bool Parse(std::vector<std::string> arguments, CaptureOptions* options, std::string* error) {
-    std::vector<char*> argv = {const_cast<char*>("nimbus-capture")};
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    return ParseCaptureOptions(static_cast<int>(argv.size()), argv.data(), options, error);
-}
-
-std::string ErrorOf(std::vector<std::string> arguments) {
-    CaptureOptions options;
-    std::string error;
-    EXPECT_FALSE(Parse(std::move(arguments), &options, &error));
-    return error;
-}
 
 CaptureOptions Options(std::vector<std::string> arguments) {
     CaptureOptions options;
     std::string error;
-    EXPECT_TRUE(Parse(std::move(arguments), &options, &error)) << error;
+    EXPECT_TRUE(test::ParseCapture(std::move(arguments), &options, &error)) << error;
     return options;
 }
 
@@ -52,15 +38,15 @@ TEST(ExportOptions, RefusesSizesOutOfRangeAndSpansItCannotExport) {
     const std::string sizeError = "--size wants WxH from 64x48 to 7680x4320, not ";
     for (const char* size : {"63x48", "64x47", "7681x4320", "7680x4321", "640", "640x", "x480",
                              "640x480x", "-640x480", "640*480"}) {
-        EXPECT_EQ(ErrorOf({"--size", size, "show"}), sizeError + size);
+        EXPECT_EQ(test::CaptureOptionsError({"--size", size, "show"}), sizeError + size);
     }
-    EXPECT_EQ(ErrorOf({"--video", "a.mp4", "--at", "1", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({"--video", "a.mp4", "--at", "1", "show"}),
               "--at does not go with --video or --wav, which export every frame");
-    EXPECT_EQ(ErrorOf({"--wav", "a.wav", "--at", "1", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({"--wav", "a.wav", "--at", "1", "show"}),
               "--at does not go with --video or --wav, which export every frame");
-    EXPECT_EQ(ErrorOf({"--video", "a.mp4", "--size", "641x480", "show"}),
+    EXPECT_EQ(test::CaptureOptionsError({"--video", "a.mp4", "--size", "641x480", "show"}),
               "--video needs an even width and height");
-    EXPECT_EQ(ErrorOf({"show", "--video"}), "--video needs a value");
+    EXPECT_EQ(test::CaptureOptionsError({"show", "--video"}), "--video needs a value");
 }
 
 TEST(ExportOptions, SpanRunsFromFromUpToToOrTheWholeShow) {
