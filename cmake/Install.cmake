@@ -6,6 +6,7 @@
 #   share/doc/nimbus/  the copyright and the package's changelog
 include(GNUInstallDirs)
 set(NIMBUS_DATA_DIR ${CMAKE_INSTALL_DATADIR}/nimbus)
+# Folders the install makes get these whatever the umask, as a package's must.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
