@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and headless play need;
-# with --fuzz, also clang and libFuzzer for the fuzz targets (scripts/fuzz.sh).
+# with --fuzz, also clang and libFuzzer for the fuzz targets (scripts/fuzz.sh);
+# with --package, also what builds and checks the Debian package (scripts/package.sh).
 # Idempotent: when everything is present it does nothing, and it updates the
 # package lists at most once per run.
 set -euo pipefail
@@ -14,9 +15,12 @@ packages=(
   glslang-dev ffmpeg
   openbox  # a window manager for the full-screen tests to run under
 )
-if [ "${1:-}" = "--fuzz" ]; then
-  packages+=(clang libfuzzer-14-dev)
-fi
+for option in "$@"; do
+  case "$option" in
+  --fuzz) packages+=(clang libfuzzer-14-dev) ;;
+  --package) packages+=(dpkg-dev lintian) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

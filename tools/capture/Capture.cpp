@@ -19,6 +19,7 @@
 #include "capture/OffscreenFrame.h"
 #include "capture/StatsTable.h"
 #include "capture/SteppedClock.h"
+#include "cli/StandardOptions.h"
 #include "document/NimbusDocument.h"
 #include "render/OpenGLSurface.h"
 
@@ -159,6 +160,9 @@ void RunCapture(const CaptureOptions& options) {
 }
 
 int CaptureMain(int argc, char** argv) {
+    if (AnswerStandardOption(argc, argv, "nimbus-capture", kCaptureUsage)) {
+        return 0;
+    }
     CaptureOptions options;
     std::string error;
     if (!ParseCaptureOptions(argc, argv, &options, &error)) {

@@ -17,7 +17,8 @@ const char kCaptureUsage[] =
     "  --video FILE.mp4 exports every frame from A up to B, or of the whole show, with\n"
     "  its music through ffmpeg instead; --wav FILE.wav writes that span's sound.\n"
     "  --stats prints, per part, the engine's CPU time per frame without the OpenGL\n"
-    "  calls (median and worst) and the most triangles and sprites one frame submitted.\n";
+    "  calls (median and worst) and the most triangles and sprites one frame submitted.\n"
+    "  --help prints this text, --version the version.\n";
 
 namespace {
 

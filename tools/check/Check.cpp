@@ -13,6 +13,7 @@
 #include "base/Con.h"
 #include "check/ShaderCheck.h"
 #include "check/TimelineCheck.h"
+#include "cli/StandardOptions.h"
 #include "document/NimbusDocument.h"
 #include "image/Bitmap.h"
 #include "io/Data.h"
@@ -26,7 +27,8 @@ const char kCheckUsage[] =
     "  Checks the production PATH (dir/show: dir/show.dat or dir/data, document show.xml)\n"
     "  without a window: the document, every texture's image, every shader (compiled\n"
     "  offline), the music and the timeline. Prints the problems and a summary; exits\n"
-    "  with 1 when anything was found.\n";
+    "  with 1 when anything was found.\n"
+    "  --help prints this text, --version the version.\n";
 
 namespace {
 
@@ -236,6 +238,9 @@ void RunCheck(const char* path) {
 }
 
 int CheckMain(int argc, char** argv) {
+    if (AnswerStandardOption(argc, argv, "nimbus-check", kCheckUsage)) {
+        return 0;
+    }
     if (argc != 2 || argv[1][0] == '-') {
         fputs(kCheckUsage, stderr);
         return 2;

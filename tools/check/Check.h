@@ -6,7 +6,8 @@
 extern const char kCheckUsage[];
 
 // `nimbus-check PATH`: logs to standard output and returns the exit code, 1 when
-// anything was counted, 2 for a command line it cannot use.
+// anything was counted, 2 for a command line it cannot use, 0 after answering
+// --help or --version.
 int CheckMain(int argc, char** argv);
 
 // Checks the production that PATH names as the player's own path does (dir/show:

@@ -2,11 +2,25 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/StandardOptions.h"
 #include "pack/Pack.h"
 
+namespace {
+
+const char kPackUsage[] =
+    "usage: nimbus-pack FOLDER ARCHIVE\n"
+    "  Packs the production folder FOLDER into the zip archive ARCHIVE (show.dat),\n"
+    "  which the player reads beside its own name (show).\n"
+    "  --help prints this text, --version the version.\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (AnswerStandardOption(argc, argv, "nimbus-pack", kPackUsage)) {
+        return 0;
+    }
     if (argc != 3) {
-        fprintf(stderr, "usage: nimbus-pack FOLDER ARCHIVE\n");
+        fputs(kPackUsage, stderr);
         return 2;
     }
     std::string error;
