@@ -1,7 +1,6 @@
 #include "sound/MusicOutput.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -9,18 +8,6 @@ namespace {
 // frames would let a loaded machine starve the device.
 constexpr Uint16 kDeviceFrames = 512;
 constexpr int kFrameBytes = 2 * sizeof(float);
-
-// Keeps the audio thread out while the music changes hands.
-class DeviceLock {
-  public:
-    explicit DeviceLock(SDL_AudioDeviceID device) : device(device) { SDL_LockAudioDevice(device); }
-    ~DeviceLock() { SDL_UnlockAudioDevice(device); }
-    DeviceLock(const DeviceLock&) = delete;
-    DeviceLock& operator=(const DeviceLock&) = delete;
-
-  private:
-    SDL_AudioDeviceID device;
-};
 
 }  // namespace
 
@@ -34,8 +21,7 @@ bool MusicOutput::Open(int wantedRate) {
     if (device) {
         return true;
     }
-    if (wantedRate <= 0 || wantedRate > static_cast<int>(kMaxSampleRate) ||
-        SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
     SDL_AudioSpec wanted = {};
@@ -73,12 +59,10 @@ void MusicOutput::Play(std::unique_ptr<MusicDecoder> next) {
     if (!device) {
         return;
     }
-    {
-        DeviceLock lock(device);
-        music.swap(next);
-        playedFrames.store(0, std::memory_order_relaxed);
-        ended.store(false, std::memory_order_release);
-    }
+    SDL_LockAudioDevice(device);
+    music.swap(next);
+    playedFrames.store(0, std::memory_order_relaxed);
+    SDL_UnlockAudioDevice(device);
 }
 
 bool MusicOutput::Pause() {
@@ -109,14 +93,8 @@ void MusicOutput::Mix(void* self, Uint8* stream, int length) {
     MusicOutput& output = *static_cast<MusicOutput*>(self);
     float* out = reinterpret_cast<float*>(stream);
     const int frames = length / kFrameBytes;
-    int decoded = 0;
-    if (output.music && !output.ended.load(std::memory_order_relaxed)) {
-        decoded = std::max(output.music->Decode(out, frames), 0);
-        output.playedFrames.fetch_add(decoded, std::memory_order_relaxed);
-        if (decoded < frames) {
-            output.ended.store(true, std::memory_order_release);
-        }
-    }
+    const int decoded = output.music ? std::max(output.music->Decode(out, frames), 0) : 0;
+    output.playedFrames.fetch_add(decoded, std::memory_order_relaxed);
     const float gain = output.volume.load(std::memory_order_relaxed);
     for (int i = 0; i < 2 * decoded; ++i) {
         out[i] *= gain;

@@ -38,8 +38,6 @@ class MusicOutput {
 
     // Milliseconds of the music played so far.
     int64_t PositionMs() const;
-    // True once the music has played to its end.
-    bool Ended() const { return ended.load(std::memory_order_acquire); }
 
   private:
     static void Mix(void* self, Uint8* stream, int length);
@@ -49,5 +47,4 @@ class MusicOutput {
     std::unique_ptr<MusicDecoder> music;
     std::atomic<float> volume{1.0f};
     std::atomic<int64_t> playedFrames{0};
-    std::atomic<bool> ended{false};
 };
