@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   libsdl2-dev libgl-dev libglu1-mesa-dev zlib1g-dev libminizip-dev
-  libjpeg62-turbo-dev libpng-dev libsndfile1-dev libopenmpt-dev
+  libjpeg62-turbo-dev libpng-dev libsndfile1-dev libopenmpt-dev libsoxr-dev
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth libgl1-mesa-dri mesa-utils
   glslang-dev ffmpeg

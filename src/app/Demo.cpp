@@ -9,7 +9,6 @@
 #include "render/KeyTimer.h"
 #include "render/VertexPool.h"
 #include "scene/StillImage.h"
-#include "sound/BassWrapper.h"
 #include "sound/CurrentSound.h"
 #include "sound/Sound.h"
 
@@ -49,9 +48,6 @@ int NDemo::SoundFlags() const {
 }
 
 void NDemo::Init() {
-    // The name is only matched against the built-in audio library: native code in
-    // a production's data store is never loaded.
-    BassWrapper::SetLibraryFile("bass.dll");
     sound = new NSound;
     sound->Init(SoundFlags());
     if (!CurrentSound) {

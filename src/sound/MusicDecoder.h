@@ -1,12 +1,16 @@
-// What the audio library's channels play: music decoded to interleaved stereo
-// float frames at the output rate.
+// Music decoded to interleaved stereo float frames at the output rate, and the one
+// way the player, the capture tool and the check tool open a music file.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 
-// The highest rate the audio library opens a device at or decodes music from;
-// resampling from a higher one can overflow the converter's sizes.
+// The highest rate music is decoded from or played at; no music needs more, and
+// a higher one in a file is damage.
 constexpr uint32_t kMaxSampleRate = 192000;
+// The rate the demo plays its music at.
+constexpr int kMusicRate = 44100;
 
 class MusicDecoder {
   public:
@@ -21,3 +25,9 @@ class MusicDecoder {
     // Goes back to the start; false when the music cannot seek.
     virtual bool Rewind() = 0;
 };
+
+// A decoder for a music file image: a sampled stream if libsndfile reads it, else
+// a tracker module (with volume ramping, as the demo has always loaded modules).
+// Null when it is neither; the image must outlive the decoder.
+std::unique_ptr<MusicDecoder> OpenMusic(const unsigned char* data, size_t size,
+                                        int rate = kMusicRate);

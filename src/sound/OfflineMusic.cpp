@@ -2,21 +2,11 @@
 
 #include <algorithm>
 
-#include "sound/ModuleDecoder.h"
-#include "sound/StreamDecoder.h"
-
 namespace {
 
 constexpr int kBlockFrames = 4096;
 
 }  // namespace
-
-std::unique_ptr<MusicDecoder> OpenMusic(const unsigned char* data, size_t size, int rate) {
-    if (std::unique_ptr<MusicDecoder> stream = StreamDecoder::Open(data, size, rate)) {
-        return stream;
-    }
-    return ModuleDecoder::Open(data, size, rate, true);
-}
 
 long CountFrames(MusicDecoder& music) {
     std::vector<float> block(2 * kBlockFrames);

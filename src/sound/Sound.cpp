@@ -1,6 +1,24 @@
 #include "sound/Sound.h"
 
-#include <new>
+#include "base/Con.h"
+#include "base/Ticks.h"
+
+namespace {
+
+// What a refused pause or resume reports.
+constexpr int kRefusedCode = 6;
+
+int OutputRateFor(int flags) {
+    if (flags & kSoundRate44100) {
+        return 44100;
+    }
+    if (flags & kSoundRate22050) {
+        return 22050;
+    }
+    return flags & kSoundRate11025 ? 11025 : 44100;
+}
+
+}  // namespace
 
 NSound::~NSound() {
     Free();
@@ -8,86 +26,80 @@ NSound::~NSound() {
 
 int NSound::Init(int soundFlags) {
     flags = soundFlags;
-    if (wrapper) {
-        return wrapper->Init(soundFlags);
-    }
-    if (!(soundFlags & kSoundMusic)) {
-        return 0;
-    }
-    wrapper.reset(new (std::nothrow) BassWrapper);
-    return wrapper ? wrapper->Init(soundFlags) : 1;
-}
-
-int NSound::Play(bool fromMemory) {
-    if (!(flags & kSoundMusic)) {
-        return NSoundBase::Play(fromMemory);
-    }
-    if (!wrapper) {
-        return 1;
-    }
-    wrapper->SetMusic(musicData, fileName, size, flags);
-    return wrapper->Play(fromMemory);
-}
-
-void NSound::Pause() {
-    if (wrapper) {
-        wrapper->Pause();
-    } else {
-        NSoundBase::Pause();
-    }
-}
-
-void NSound::Resume() {
-    if (wrapper) {
-        wrapper->Resume();
-    } else {
-        NSoundBase::Resume();
-    }
-}
-
-void NSound::SetVolume(float volume) {
-    if (wrapper) {
-        wrapper->SetVolume(volume);
-    }
-}
-
-// A sound that wanted music but has no wrapper keeps its own clock rather than
-// standing still at 0, so the show still runs.
-int NSound::Position() {
-    if ((flags & kSoundMusic) && wrapper) {
-        lastPosition = wrapper->Position();
-        return lastPosition;
-    }
-    return NSoundBase::Position();
-}
-
-int NSound::Free() {
-    ReleaseMusic();
-    wrapper.reset();
-    fileName = nullptr;
-    NSoundBase::Free();
+    state = kInitialised;
     return 0;
 }
 
+// The device opens before the music is decoded, so music without a device is
+// never looked at; the clock starts only when everything succeeded.
 int NSound::PlayMemory(unsigned char* data, int byteCount) {
     if (musicData && data != musicData) {
         ReleaseMusic();
     }
     musicData = data;
     size = byteCount;
-    return Play(true);
+    if (flags & kSoundMusic) {
+        if (!output.Open(OutputRateFor(flags))) {
+            return 1;
+        }
+        // A negative size would read past the image.
+        std::unique_ptr<MusicDecoder> music =
+            OpenMusic(musicData, size > 0 ? static_cast<size_t>(size) : 0, output.Rate());
+        if (!music) {
+            return 1;
+        }
+        output.Play(std::move(music));
+    }
+    StartClock();
+    state = kPlaying;
+    return 0;
 }
 
-int NSound::PlayFile(const char* name, int byteCount) {
-    fileName = name;
-    size = byteCount;
-    return Play(false);
+// The state changes even when the device refuses.
+void NSound::Pause() {
+    if (state == kPlaying) {
+        state = kPaused;
+    }
+    if ((flags & kSoundMusic) && !output.Pause()) {
+        Con.ReportCode(kRefusedCode, "NSound");
+    }
+}
+
+void NSound::Resume() {
+    if (state == kPaused) {
+        state = kPlaying;
+    }
+    if ((flags & kSoundMusic) && !output.Resume()) {
+        Con.ReportCode(kRefusedCode, "NSound");
+    }
+}
+
+void NSound::SetVolume(float volume) {
+    output.SetVolume(volume);
+}
+
+// Unsigned subtraction keeps the count right across a wrap of the tick counter.
+int NSound::Position() {
+    if (!clockStarted) {
+        StartClock();
+    }
+    lastPosition = static_cast<int>(GetTickCount() - startTick);
+    return lastPosition;
+}
+
+int NSound::Free() {
+    ReleaseMusic();
+    state = kFree;
+    return 0;
+}
+
+void NSound::StartClock() {
+    startTick = GetTickCount();
+    clockStarted = true;
 }
 
 void NSound::ReleaseMusic() {
-    if (wrapper) {
-        wrapper->Free();
-    }
+    output.Close();
     delete[] musicData;
     musicData = nullptr;
     size = 0;

@@ -1,40 +1,61 @@
-// The sound the demo uses: music through a BassWrapper when it is wanted,
-// otherwise only the clock.
+// The sound the demo uses: the millisecond clock the timeline runs on, and the
+// music through a MusicOutput when the flags ask for it. The clock is the wall
+// clock from the moment the music started playing; it never reads the music's own
+// position, so a show whose music cannot play still runs, on the clock alone.
 #pragma once
 
-#include <memory>
+#include "sound/MusicOutput.h"
 
-#include "sound/BassWrapper.h"
-#include "sound/SoundBase.h"
+// Sound flags given to Init; of the rate bits, the highest set wins.
+constexpr int kSoundRate11025 = 1;
+constexpr int kSoundRate22050 = 2;
+constexpr int kSoundRate44100 = 4;
+// Music through the audio device; without it the sound is a clock only.
+constexpr int kSoundMusic = 8;
 
-class NSound : public NSoundBase {
+class NSound {
   public:
+    enum State { kFree = 0, kInitialised = 1, kPaused = 2, kPlaying = 3 };
+
     NSound() = default;
-    ~NSound() override;
+    NSound(const NSound&) = delete;
+    NSound& operator=(const NSound&) = delete;
+    ~NSound();
 
-    // With kSoundMusic the wrapper is created (binding the library if it is the
-    // first); 1 when it could not be.
-    int Init(int flags) override;
-    int Play(bool fromMemory) override;
-    void Pause() override;
-    void Resume() override;
-    void SetVolume(float volume) override;
-    // The clock of the music's wrapper when music is wanted, else this sound's own.
-    int Position() override;
-    // Shuts the library down and releases the music data.
-    int Free() override;
-
+    int Init(int flags);
     // Plays a music file image; the sound owns `data` (delete[]) from now on,
-    // whatever the result. No data and size 0 start the clock only.
+    // whatever the result. Without kSoundMusic (no data, size 0) it starts the clock
+    // only. 1 when the music cannot play: no audio device, or data that is neither
+    // a sampled stream nor a tracker module.
     int PlayMemory(unsigned char* data, int byteCount);
-    // Plays a named file; the name must outlive the sound.
-    int PlayFile(const char* name, int byteCount);
+    // Refusals are counted: the music is then not playing at all.
+    void Pause();
+    void Resume();
+    // Volume from 0 (silent) to 1 (full); a clock has nothing to turn down.
+    void SetVolume(float volume);
+    // Milliseconds since the music started. A clock that was never started starts
+    // at its first reading, so a show whose music failed runs on the wall clock.
+    int Position();
+    // Stops the music, closes the device and releases the music data.
+    int Free();
 
-    const BassWrapper* Wrapper() const { return wrapper.get(); }
+    int Flags() const { return flags; }
+    int LastPosition() const { return lastPosition; }
+    int SoundState() const { return state; }
+    const unsigned char* MusicData() const { return musicData; }
+    const MusicOutput& Output() const { return output; }
 
   private:
-    // Stops what the library plays before the data it reads goes.
+    void StartClock();
+    // Stops what the device plays before the data it reads goes.
     void ReleaseMusic();
 
-    std::unique_ptr<BassWrapper> wrapper;
+    int flags = 0;
+    int lastPosition = 0;
+    unsigned startTick = 0;
+    bool clockStarted = false;
+    unsigned char* musicData = nullptr;
+    int size = 0;
+    int state = kFree;
+    MusicOutput output;
 };

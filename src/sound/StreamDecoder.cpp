@@ -8,10 +8,34 @@
 
 namespace {
 
-constexpr int kChunkFrames = 1024;
-constexpr int kStereoFrameBytes = 2 * sizeof(float);
-// The most channels SDL's converter mixes down to stereo.
+constexpr size_t kChunkFrames = 1024;
+// Enough for 7.1 music; files with more channels are not music.
 constexpr int kMaxChannels = 8;
+// What a channel past the first two adds to each side.
+constexpr float kExtraChannelShare = 0.5f;
+
+// Mono plays on both sides. Channels past the first two (centre, surround) go to
+// both sides at an equal share, and the sum is scaled back so it cannot clip more
+// than the file itself.
+void MixToStereo(const float* in, int channels, size_t frames, float* out) {
+    if (channels == 1) {
+        for (size_t i = 0; i < frames; ++i) {
+            out[2 * i] = out[2 * i + 1] = in[i];
+        }
+        return;
+    }
+    const float scale = 1.0f / (1.0f + kExtraChannelShare * static_cast<float>(channels - 2));
+    for (size_t i = 0; i < frames; ++i) {
+        const float* frame = in + i * channels;
+        float extra = 0.0f;
+        for (int c = 2; c < channels; ++c) {
+            extra += frame[c];
+        }
+        extra *= kExtraChannelShare;
+        out[2 * i] = (frame[0] + extra) * scale;
+        out[2 * i + 1] = (frame[1] + extra) * scale;
+    }
+}
 
 }  // namespace
 
@@ -31,15 +55,13 @@ StreamDecoder::StreamDecoder(const unsigned char* data, size_t size)
     : file{data, static_cast<sf_count_t>(size), 0} {}
 
 StreamDecoder::~StreamDecoder() {
-    if (converter) {
-        SDL_FreeAudioStream(converter);
-    }
+    soxr_delete(resampler);
     if (sound) {
         sf_close(sound);
     }
 }
 
-bool StreamDecoder::Start(int outputRate) {
+bool StreamDecoder::Start(int rate) {
     SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
     sound = sf_open_virtual(&io, SFM_READ, &info, &file);
     if (!sound || info.channels < 1 || info.channels > kMaxChannels || info.samplerate <= 0) {
@@ -52,44 +74,48 @@ bool StreamDecoder::Start(int outputRate) {
                   kMaxSampleRate);
         return false;
     }
-    converter = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(info.channels), info.samplerate,
-                                   AUDIO_F32SYS, 2, outputRate);
-    if (!converter) {
-        return false;
-    }
-    chunk.resize(static_cast<size_t>(kChunkFrames) * info.channels);
-    return true;
+    outputRate = rate;
+    fileFrames.resize(kChunkFrames * info.channels);
+    stereoFrames.resize(2 * kChunkFrames);
+    return StartResampler();
 }
 
+// A fresh resampler holds nothing of the music decoded before.
+bool StreamDecoder::StartResampler() {
+    soxr_delete(resampler);
+    soxr_error_t error = nullptr;
+    resampler = soxr_create(info.samplerate, outputRate, 2, &error, nullptr, nullptr, nullptr);
+    return !error && !soxr_set_input_fn(resampler, Supply, this, kChunkFrames);
+}
+
+// The resampler pulls the file through Supply until it has the frames asked for or
+// the file has ended and what it held back is out.
 int StreamDecoder::Decode(float* stereo, int frames) {
-    const int wanted = frames * kStereoFrameBytes;
-    while (!fileEnded && SDL_AudioStreamAvailable(converter) < wanted) {
-        if (!Refill()) {
-            // Pushes out what the resampler still holds back.
-            SDL_AudioStreamFlush(converter);
-            fileEnded = true;
-        }
-    }
-    const int bytes = SDL_AudioStreamGet(converter, stereo, wanted);
-    return bytes > 0 ? bytes / kStereoFrameBytes : 0;
-}
-
-bool StreamDecoder::Refill() {
-    const sf_count_t frames = sf_readf_float(sound, chunk.data(), kChunkFrames);
     if (frames <= 0) {
-        return false;
+        return 0;
     }
-    const int bytes = static_cast<int>(frames * info.channels * sizeof(float));
-    return SDL_AudioStreamPut(converter, chunk.data(), bytes) == 0;
+    return static_cast<int>(soxr_output(resampler, stereo, static_cast<size_t>(frames)));
 }
 
 bool StreamDecoder::Rewind() {
-    if (sf_seek(sound, 0, SEEK_SET) < 0) {
-        return false;
+    return sf_seek(sound, 0, SEEK_SET) >= 0 && StartResampler();
+}
+
+// No frames (the end, or a damaged file) tells the resampler the input has ended.
+size_t StreamDecoder::Supply(void* self, soxr_in_t* data, size_t requested) {
+    auto* decoder = static_cast<StreamDecoder*>(self);
+    *data = decoder->stereoFrames.data();
+    return decoder->ReadStereo(std::min(requested, kChunkFrames));
+}
+
+size_t StreamDecoder::ReadStereo(size_t frames) {
+    const sf_count_t read =
+        sf_readf_float(sound, fileFrames.data(), static_cast<sf_count_t>(frames));
+    if (read <= 0) {
+        return 0;
     }
-    SDL_AudioStreamClear(converter);
-    fileEnded = false;
-    return true;
+    MixToStereo(fileFrames.data(), info.channels, static_cast<size_t>(read), stereoFrames.data());
+    return static_cast<size_t>(read);
 }
 
 sf_count_t StreamDecoder::Length(void* user) {

@@ -1,9 +1,11 @@
 // Sampled music (WAV, AIFF, FLAC, Ogg Vorbis, Opus, MP3) decoded by libsndfile from
-// a file image in memory and converted to stereo at the output rate by SDL.
+// a file image in memory, mixed to stereo and converted to the output rate by
+// libsoxr, which keeps the length exact: a minute of music is a minute of output
+// frames at any pair of rates, however the caller divides it into blocks.
 #pragma once
 
-#include <SDL.h>
 #include <sndfile.h>
+#include <soxr.h>
 
 #include <cstddef>
 #include <memory>
@@ -32,8 +34,10 @@ class StreamDecoder : public MusicDecoder {
 
     StreamDecoder(const unsigned char* data, size_t size);
     bool Start(int outputRate);
-    // Decodes one chunk into the converter; false at the end of the file.
-    bool Refill();
+    bool StartResampler();
+    // The resampler's input: the next block of the file as stereo frames.
+    static size_t Supply(void* self, soxr_in_t* data, size_t requested);
+    size_t ReadStereo(size_t frames);
 
     static sf_count_t Length(void* user);
     static sf_count_t Seek(sf_count_t offset, int whence, void* user);
@@ -44,7 +48,9 @@ class StreamDecoder : public MusicDecoder {
     MemoryFile file;
     SF_INFO info = {};
     SNDFILE* sound = nullptr;
-    SDL_AudioStream* converter = nullptr;
-    std::vector<float> chunk;
-    bool fileEnded = false;
+    int outputRate = 0;
+    soxr_t resampler = nullptr;
+    // Both sized once, so decoding on the audio thread never allocates.
+    std::vector<float> fileFrames;
+    std::vector<float> stereoFrames;
 };

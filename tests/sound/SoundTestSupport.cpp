@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 
@@ -75,6 +76,16 @@ ManualTicks::~ManualTicks() {
 
 void ManualTicks::Advance(uint32_t milliseconds) {
     manualTicks += milliseconds;
+}
+
+AudioDriver::AudioDriver(const char* driver, const std::string& diskFile) {
+    setenv("SDL_AUDIODRIVER", driver, 1);
+    setenv("SDL_DISKAUDIOFILE", diskFile.c_str(), 1);
+}
+
+AudioDriver::~AudioDriver() {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    unsetenv("SDL_DISKAUDIOFILE");
 }
 
 }  // namespace soundtest

@@ -1,4 +1,5 @@
-// Helpers of the sound tests: music images, a hand-driven clock, bounded waiting.
+// Helpers of the sound tests: music images, a hand-driven clock, bounded waiting,
+// the audio driver chosen for one test.
 #pragma once
 
 #include <sndfile.h>
@@ -30,6 +31,17 @@ class ManualTicks {
     explicit ManualTicks(uint32_t start);
     ~ManualTicks();
     void Advance(uint32_t milliseconds);
+};
+
+// SDL's audio driver for the life of the object ("dummy", "disk" writing to
+// `diskFile`, or a name that does not exist); then the dummy driver again, so the
+// tests that follow in the same process find it.
+class AudioDriver {
+  public:
+    explicit AudioDriver(const char* driver, const std::string& diskFile = "");
+    ~AudioDriver();
+    AudioDriver(const AudioDriver&) = delete;
+    AudioDriver& operator=(const AudioDriver&) = delete;
 };
 
 }  // namespace soundtest

@@ -22,9 +22,9 @@ using playtest::XServer;
 
 namespace {
 
-// A show of one grey part ending at `endTime` that plays the 3-second test tune
-// (which the test adds).
-std::string GreyShow(const std::string& endTime) {
+// A show of one grey part ending at `endTime` that plays `music`, by default the
+// 3-second test tune (which the test adds).
+std::string GreyShow(const std::string& endTime, const std::string& music = "tone.ogg") {
     return "<Nimbus>\n<OrthoView Name=\"Flat\"/>\n"
            "<StillImage Name=\"Grey\"><Color Role=\"Color\">#808080</Color></StillImage>\n"
            "<Scene Name=\"S\"><StillImage Role=\"BackgroundImage\" Name=\"Grey\"/>"
@@ -32,8 +32,10 @@ std::string GreyShow(const std::string& endTime) {
            "<Part Name=\"P\"><float Role=\"EndTime\">" +
            endTime +
            "</float><Scene Role=\"Scene\" Name=\"S\"/></Part>\n"
-           "<Demo Name=\"D\"><String Role=\"SoundFile\"><string Role=\"s\">tone.ogg</string>"
-           "</String><Part Role=\"PartList\" Container=\"List\"><Part Name=\"P\"/></Part></Demo>\n"
+           "<Demo Name=\"D\"><String Role=\"SoundFile\"><string Role=\"s\">" +
+           music +
+           "</string></String>"
+           "<Part Role=\"PartList\" Container=\"List\"><Part Name=\"P\"/></Part></Demo>\n"
            "</Nimbus>\n";
 }
 
@@ -114,6 +116,35 @@ float LargestDifference(const std::vector<float>& a, const std::vector<float>& b
 
 constexpr float kOneStepOf16Bits = 1.0f / 32768.0f;
 
+// `seconds` of silence at 48 kHz with a 10 ms burst of 1 kHz at every half second
+// (0.5 s, 1.5 s, ...), written through libsndfile in `format`.
+void WriteClicks(const std::string& path, int format, int seconds) {
+    constexpr int kRate = 48000;
+    SF_INFO info = {0, kRate, 1, format, 0, 0};
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+    std::vector<float> second(kRate, 0.0f);
+    for (int i = 0; i < kRate / 100; ++i) {
+        second[kRate / 2 + i] = static_cast<float>(0.8 * std::sin(2.0 * M_PI * 1000.0 * i / kRate));
+    }
+    for (int s = 0; s < seconds; ++s) {
+        sf_writef_float(file, second.data(), kRate);
+    }
+    sf_close(file);
+}
+
+// The first sample of each burst: loud after at least 0.2 s without one.
+std::vector<long> Onsets(const std::vector<float>& stereo) {
+    std::vector<long> onsets;
+    for (size_t i = 0; i < stereo.size(); i += 2) {
+        const long frame = static_cast<long>(i / 2);
+        if (std::fabs(stereo[i]) > 0.4f && (onsets.empty() || frame > onsets.back() + 8820)) {
+            onsets.push_back(frame);
+        }
+    }
+    return onsets;
+}
+
 }  // namespace
 
 TEST(Export, ThreeSecondsOfVideoWithTheMusicOfExactlyThatSpan) {
@@ -152,6 +183,35 @@ TEST(Export, SoundAloneNeedsNoDisplayAndStartsWhereTheSpanDoes) {
     const std::vector<float> sound = ReadWav(show / "out.wav", &info);
     EXPECT_EQ(info.frames, 44100);
     EXPECT_LE(LargestDifference(sound, TuneDecoded(44100, 44100), 2 * 44100), kOneStepOf16Bits);
+}
+
+// A 48 kHz track converted to the 44.1 kHz music rate keeps its time to the end of
+// a long show, in the export and in the check tool's length alike.
+TEST(Export, LongTracksAt48kHzKeepTheirOnsetsAndTheirLength) {
+    for (const char* name : {"clicks.wav", "clicks.ogg"}) {
+        SCOPED_TRACE(name);
+        const Production show(GreyShow("125", name));
+        WriteClicks(
+            show / (std::string("data/") + name),
+            Has(name, ".wav") ? SF_FORMAT_WAV | SF_FORMAT_PCM_16 : SF_FORMAT_OGG | SF_FORMAT_VORBIS,
+            121);
+        Program capture(
+            show.Path(),
+            std::string(NIMBUS_CAPTURE_PATH) + " --wav out.wav --from 119 --to 121 show",
+            {"DISPLAY="});
+        std::string output;
+        ASSERT_EQ(capture.Wait(&output), 0) << output;
+        SF_INFO info = {};
+        const std::vector<long> onsets = Onsets(ReadWav(show / "out.wav", &info));
+        ASSERT_EQ(onsets.size(), 2u);
+        // 119.5 s and 120.5 s, each within a millisecond.
+        EXPECT_NEAR(onsets[0], 22050, 44);
+        EXPECT_NEAR(onsets[1], 66150, 44);
+
+        Program check(show.Path(), std::string(NIMBUS_CHECK_PATH) + " show", {"DISPLAY="});
+        check.Wait(&output);
+        EXPECT_TRUE(Has(output, std::string("  music: ") + name + "  121.000 s\n")) << output;
+    }
 }
 
 TEST(Export, WideSizeLetterboxesThePicture) {

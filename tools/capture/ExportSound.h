@@ -1,5 +1,5 @@
 // The sound of an export: the production's music for exactly the exported frames,
-// decoded offline through the project's audio library, and written as a WAV file.
+// decoded offline exactly as the player plays it, and written as a WAV file.
 #pragma once
 
 #include <string>

@@ -141,7 +141,7 @@ void CheckShaders(const std::vector<NClass*>& objects, Findings* findings) {
     }
 }
 
-// Decodes the whole music as the player's audio library would, for its length.
+// Decodes the whole music as the player plays it, for its length.
 void CheckMusic(const NDemo& demo, Findings* findings) {
     if (!demo.SoundFile || demo.SoundFile->IsEmpty()) {
         return;
