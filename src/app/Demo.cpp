@@ -6,12 +6,12 @@
 #include "base/FrameTime.h"
 #include "io/Data.h"
 #include "reflect/String.h"
-#include "render/KeyTimer.h"
 #include "render/VertexPool.h"
 #include "scene/StillImage.h"
 #include "sound/BassWrapper.h"
 #include "sound/CurrentSound.h"
 #include "sound/Sound.h"
+#include "window/KeyTimer.h"
 
 namespace {
 

@@ -8,7 +8,8 @@
 
 const char kCaptureUsage[] =
     "usage: nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]\n"
-    "                      [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats] PATH\n"
+    "                      [--size WxH] [--video FILE.mp4] [--wav FILE.wav]\n"
+    "                      [--stats [--no-draw]] PATH\n"
     "  Plays the production PATH (dir/show: dir/show.dat or dir/data, document show.xml)\n"
     "  on a clock of N frames a second (default 30) and writes PNG frames\n"
     "  DIR/show-MMMMMMM.png (time in milliseconds): the first frame at or after each T,\n"
@@ -17,7 +18,9 @@ const char kCaptureUsage[] =
     "  --video FILE.mp4 exports every frame from A up to B, or of the whole show, with\n"
     "  its music through ffmpeg instead; --wav FILE.wav writes that span's sound.\n"
     "  --stats prints, per part, the engine's CPU time per frame without the OpenGL\n"
-    "  calls (median and worst) and the most triangles and sprites one frame submitted.\n";
+    "  calls (median and worst) and the most triangles and sprites one frame submitted.\n"
+    "  --no-draw plays through a renderer that draws nothing, without a display, for\n"
+    "  --stats alone: the same counts, no frames.\n";
 
 namespace {
 
@@ -71,6 +74,8 @@ bool ReadFps(const char* text, int* fps) {
 bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error) {
     bool haveFrom = false;
     bool haveTo = false;
+    // Frames, a span of them, a video, its sound or their size.
+    bool outputAsked = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool takesValue = option == "--fps" || option == "--at" || option == "--from" ||
@@ -80,6 +85,7 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
             return false;
         }
         const char* value = takesValue ? argv[++i] : nullptr;
+        outputAsked = outputAsked || (takesValue && option != "--fps" && option != "--out");
         if (option == "--fps") {
             if (!ReadFps(value, &options->fps)) {
                 *error = "--fps wants a whole number from 1 to 1000, not " + std::string(value);
@@ -103,6 +109,8 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
             options->outDir = value;
         } else if (option == "--stats") {
             options->stats = true;
+        } else if (option == "--no-draw") {
+            options->noDraw = true;
         } else if (IsExportOption(option)) {
             if (!ReadExportOption(option, value, &options->output, error)) {
                 return false;
@@ -130,6 +138,10 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
         return false;
     }
     options->range = haveFrom;
+    if (options->noDraw && (!options->stats || outputAsked)) {
+        *error = "--no-draw draws no frames: it goes with --stats alone";
+        return false;
+    }
     return CheckExportOptions(options->output, !options->atMilliseconds.empty(), error);
 }
 
