@@ -26,16 +26,6 @@ void SetSamplerConstants(const NShader* shader, NMaterial::SamplerWarnings& warn
 
 }  // namespace
 
-void BindTextureOnUnit(NTexture* texture, int unit) {
-    Renderer& renderer = CurrentRenderer();
-    if (!renderer.ActivateTextureUnit(unit)) {
-        return;
-    }
-    if (!texture || texture->Bind() != 0) {
-        renderer.SetTexturing(false);
-    }
-}
-
 void NMaterial::Members(MemberTable<NMaterial>& m) {
     m.Add<&NMaterial::Shader>("Shader");
 }

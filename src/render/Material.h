@@ -10,10 +10,6 @@
 class NShader;
 class NTexture;
 
-// Makes `unit` active and binds `texture` there; without a texture that can be bound,
-// turns texturing off on that unit instead. Nothing on a unit the driver lacks.
-void BindTextureOnUnit(NTexture* texture, int unit);
-
 class NMaterial : public NClass {
   public:
     // Whether a material class has logged its missing samplers, once per process.

@@ -12,9 +12,9 @@ class NOpenGLSurface : public NSurface {
     ~NOpenGLSurface() override;
 
     // Opens the window, then creates the context, makes it current and fetches the
-    // extension entry points. A surface without a context keeps no window either. Where buffer
-    // swaps cannot wait for the display, EndFrame paces the frames to the display's refresh rate
-    // instead.
+    // extension entry points. A surface without a context keeps no window either.
+    // Where buffer swaps cannot wait for the display, EndFrame paces the frames to the
+    // display's refresh rate instead.
     void Open() override;
     // Selects the surface and points OpenGL at the picture's centred 4:3 viewport.
     void BeginFrame() override;

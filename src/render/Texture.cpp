@@ -136,3 +136,13 @@ void NTexture::ReleaseTexture() {
     }
     textureName = kNoTexture;
 }
+
+void BindTextureOnUnit(NTexture* texture, int unit) {
+    Renderer& renderer = CurrentRenderer();
+    if (!renderer.ActivateTextureUnit(unit)) {
+        return;
+    }
+    if (!texture || texture->Bind() != 0) {
+        renderer.SetTexturing(false);
+    }
+}

@@ -59,3 +59,7 @@ class NTexture : public NClass {
     // Estimated video memory in bytes.
     int sizeEstimate = 0;
 };
+
+// Makes `unit` active and binds `texture` there; without a texture that can be bound,
+// turns texturing off on that unit instead. Nothing on a unit the driver lacks.
+void BindTextureOnUnit(NTexture* texture, int unit);

@@ -1,7 +1,6 @@
 #include "scene/StillImage.h"
 
 #include "base/FrameStats.h"
-#include "render/Material.h"
 #include "render/Renderer.h"
 #include "render/Texture.h"
 #include "values/ColorValue.h"
