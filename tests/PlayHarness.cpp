@@ -296,6 +296,14 @@ int Production::Capture(const std::string& arguments, std::string* output) const
     return capture.Wait(output);
 }
 
+int Production::CaptureWithoutDisplay(const std::string& arguments, std::string* output) const {
+    Program capture(dir.Path(),
+                    "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(NIMBUS_CAPTURE_PATH) +
+                        " --out frames " + arguments + " show",
+                    {"SDL_AUDIODRIVER=dummy"});
+    return capture.Wait(output);
+}
+
 unsigned long Picture::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height) {
         return 0xFFFFFFFFul;

@@ -96,6 +96,8 @@ class Production {
     // Runs the capture tool with `arguments` before the production's path; frames go
     // to the folder "frames". The exit code, with its standard output in `output`.
     int Capture(const std::string& arguments, std::string* output) const;
+    // Runs the capture tool as Capture does, where there is no display at all.
+    int CaptureWithoutDisplay(const std::string& arguments, std::string* output) const;
     std::string Log() const { return test::ReadFile(dir / "nimbus.log"); }
 
   private:

@@ -6,11 +6,11 @@
 #include "base/FrameTime.h"
 #include "io/Data.h"
 #include "reflect/String.h"
-#include "render/KeyTimer.h"
 #include "render/VertexPool.h"
 #include "scene/StillImage.h"
 #include "sound/CurrentSound.h"
 #include "sound/Sound.h"
+#include "window/KeyTimer.h"
 
 namespace {
 

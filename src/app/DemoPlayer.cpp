@@ -2,9 +2,9 @@
 
 #include "app/Demo.h"
 #include "base/FrameTime.h"
-#include "render/Extensions.h"
-#include "render/OpenGLSurface.h"
 #include "scene/StillImage.h"
+#include "sound/CurrentSound.h"
+#include "window/Surface.h"
 
 DemoPlayer::~DemoPlayer() {
     delete demo;
@@ -12,7 +12,7 @@ DemoPlayer::~DemoPlayer() {
 }
 
 bool DemoPlayer::CanDraw() const {
-    return started && surface && surface->HasRenderingContext();
+    return started && surface && surface->CanDraw();
 }
 
 void DemoPlayer::Prepare() {
@@ -24,7 +24,6 @@ void DemoPlayer::Prepare() {
     if (!CanDraw()) {
         return;
     }
-    FetchExtensions();
     DrawLoadingImage();
     demo->Init();
 }
@@ -56,6 +55,6 @@ bool DemoPlayer::PlayFrame() {
     surface->BeginFrame();
     demo->Update();
     surface->EndFrame();
-    const bool going = surface->PumpMessages();
+    const bool going = surface->PumpMessages(MusicSeconds());
     return going && !demo->finished;
 }

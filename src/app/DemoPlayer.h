@@ -3,7 +3,7 @@
 #pragma once
 
 class NDemo;
-class NOpenGLSurface;
+class NSurface;
 
 class DemoPlayer {
   public:
@@ -13,20 +13,22 @@ class DemoPlayer {
     DemoPlayer(const DemoPlayer&) = delete;
     DemoPlayer& operator=(const DemoPlayer&) = delete;
 
-    // Once: opens the surface, fetches the extension entry points, draws the loading
-    // image and initialises the demo. Without a rendering context nothing is drawn
-    // and the demo is left unprepared, since nothing could be shown.
+    // Once: opens the surface, draws the loading image and initialises the demo. On a
+    // surface that cannot draw nothing is drawn and the demo is left unprepared, since
+    // nothing could be shown.
     void Prepare();
     // Prepare, the loop, then the surface's Close.
     void Run();
     // One turn of the loop: BeginFrame, the demo's Update, EndFrame and the message
-    // pump. True while play goes on.
+    // pump, whose key presses count at the music time. True while play goes on.
     bool PlayFrame();
     // True once Prepare opened a surface that can be drawn on.
     bool CanDraw() const;
 
     bool started = false;
-    NOpenGLSurface* surface = nullptr;
+    // The player's window (render/OpenGLSurface.h), or a surface of the renderer that
+    // draws nothing (render/NullSurface.h).
+    NSurface* surface = nullptr;
     NDemo* demo = nullptr;
 
   private:

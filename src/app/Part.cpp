@@ -1,8 +1,7 @@
 #include "app/Part.h"
 
-#include <GL/gl.h>
-
 #include "base/Con.h"
+#include "render/Renderer.h"
 #include "scene/Scene.h"
 
 void NPart::Members(MemberTable<NPart>& m) {
@@ -30,8 +29,7 @@ void NPart::Init() {
 // than whatever the last frame left behind.
 void NPart::Update() {
     if (!Scene) {
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        CurrentRenderer().Clear({0.0f, 0.0f, 0.0f, 1.0f});
         return;
     }
     Scene->Update();

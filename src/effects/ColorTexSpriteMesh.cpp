@@ -7,18 +7,8 @@ constexpr uint8_t kCornerAlpha[kSpriteCorners] = {0, 64, 128, 192};
 
 }  // namespace
 
-void NColorTexSpriteMesh::Init() {
-    AllocateCornerSprites();
-    NSpriteMesh::Init();
-}
-
-void NColorTexSpriteMesh::Render() {
-    BuildVertices();
-    NSpriteMesh::Render();
-}
-
 void NColorTexSpriteMesh::BuildVertices() {
-    const int32_t count = SpritesToBuild(cornerSprites.size());
+    const int32_t count = CornerSpritesToBuild();
     for (int32_t i = 0; i < count; ++i) {
         const CornerSprite& sprite = cornerSprites[i];
         for (int corner = 0; corner < kSpriteCorners; ++corner) {

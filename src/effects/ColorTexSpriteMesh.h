@@ -3,17 +3,12 @@
 // which corner a vertex is. Colour-texture layout.
 #pragma once
 
-#include "effects/SpriteMesh.h"
+#include "effects/CornerSpriteMesh.h"
 #include "reflect/MemberTable.h"
 
-class NColorTexSpriteMesh : public NSpriteMesh {
+class NColorTexSpriteMesh : public NCornerSpriteMesh {
   public:
     NClass* Create() override { return new NColorTexSpriteMesh; }
-    // The corner records for the capacity, then the sprite mesh's Init.
-    void Init() override;
-    void Render() override;
     const VertexLayout* RequiredLayout() const override { return &kColorTextureLayout; }
-
-    // Writes the vertices of the current sprites; needs no window.
-    void BuildVertices();
+    void BuildVertices() override;
 };

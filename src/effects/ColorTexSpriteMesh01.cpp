@@ -1,17 +1,7 @@
 #include "effects/ColorTexSpriteMesh01.h"
 
-void NColorTexSpriteMesh01::Init() {
-    AllocateCornerSprites();
-    NSpriteMesh::Init();
-}
-
-void NColorTexSpriteMesh01::Render() {
-    BuildVertices();
-    NSpriteMesh::Render();
-}
-
 void NColorTexSpriteMesh01::BuildVertices() {
-    const int32_t count = SpritesToBuild(cornerSprites.size());
+    const int32_t count = CornerSpritesToBuild();
     for (int32_t i = 0; i < count; ++i) {
         const CornerSprite& sprite = cornerSprites[i];
         SetSquare(i, sprite.x, sprite.y, sprite.z, sprite.r);

@@ -2,17 +2,12 @@
 // texture coordinates and a grey shade. The ray primitives are of this kind.
 #pragma once
 
-#include "effects/SpriteMesh.h"
+#include "effects/CornerSpriteMesh.h"
 #include "reflect/MemberTable.h"
 
-class NColorTexSpriteMesh01 : public NSpriteMesh {
+class NColorTexSpriteMesh01 : public NCornerSpriteMesh {
   public:
     NClass* Create() override { return new NColorTexSpriteMesh01; }
-    // The corner records for the capacity, then the sprite mesh's Init.
-    void Init() override;
-    void Render() override;
     const VertexLayout* RequiredLayout() const override { return &kColorTextureLayout; }
-
-    // Writes the vertices of the current sprites; needs no window.
-    void BuildVertices();
+    void BuildVertices() override;
 };

@@ -1,17 +1,13 @@
 #include "effects/Mesh.h"
 
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
 #include "base/Con.h"
 #include "base/FrameStats.h"
-#include "render/Extensions.h"
 #include "render/Material.h"
-#include "render/RenderingContext.h"
+#include "render/Renderer.h"
 #include "scene/DocumentChecks.h"
 #include "scene/Matrix44.h"
 #include "scene/Scene.h"
@@ -24,23 +20,9 @@ bool SameAttribute(const VertexAttribute& a, const VertexAttribute& b) {
     return a.offset == b.offset && a.size == b.size;
 }
 
-// A byte offset into the bound vertex buffer, in the pointer form the array calls take.
-const void* BufferOffset(int32_t offset) {
-    return reinterpret_cast<const void*>(static_cast<uintptr_t>(offset));
-}
-
-void SetClientArray(GLenum array, bool present) {
-    if (present) {
-        glEnableClientState(array);
-    } else {
-        glDisableClientState(array);
-    }
-}
-
 // Pass 1 draws in camera space: the View3D node's worldInverse times the mesh's own
 // world. A missing camera or node counts as the identity.
-void LoadModelView(const NMesh& mesh) {
-    glMatrixMode(GL_MODELVIEW);
+Matrix44 ModelViewOf(const NMesh& mesh) {
     Matrix44 matrix;
     MatrixIdentity(matrix);
     if (mesh.pass == 1) {
@@ -52,40 +34,7 @@ void LoadModelView(const NMesh& mesh) {
             MatrixMultiply(matrix, mesh.node->world, matrix);
         }
     }
-    glLoadMatrixf(matrix.m);
-}
-
-void PointClientArrays(const VertexLayout& layout) {
-    const GLsizei stride = layout.stride;
-    SetClientArray(GL_VERTEX_ARRAY, layout.position.size > 0);
-    if (layout.position.size > 0) {
-        glVertexPointer(3, GL_FLOAT, stride, BufferOffset(layout.position.offset));
-    }
-    SetClientArray(GL_COLOR_ARRAY, layout.color.size > 0);
-    if (layout.color.size > 0) {
-        glColorPointer(4, GL_UNSIGNED_BYTE, stride, BufferOffset(layout.color.offset));
-    }
-    // Without multitexture only unit 0 can be pointed at.
-    const int units = Ext.glClientActiveTextureARB ? kTextureUnitCount : 1;
-    for (int unit = 0; unit < units; ++unit) {
-        if (Ext.glClientActiveTextureARB) {
-            Ext.glClientActiveTextureARB(GL_TEXTURE0_ARB + unit);
-        }
-        const VertexAttribute& texture = layout.texture[unit];
-        SetClientArray(GL_TEXTURE_COORD_ARRAY, texture.size > 0);
-        if (texture.size > 0) {
-            glTexCoordPointer(2, GL_FLOAT, stride, BufferOffset(texture.offset));
-        }
-    }
-    SetClientArray(GL_NORMAL_ARRAY, layout.normal.size > 0);
-    if (layout.normal.size > 0) {
-        glNormalPointer(GL_FLOAT, stride, BufferOffset(layout.normal.offset));
-    }
-}
-
-bool HasBufferObjects() {
-    return Ext.glGenBuffersARB && Ext.glBindBufferARB && Ext.glBufferDataARB &&
-           Ext.glDeleteBuffersARB;
+    return matrix;
 }
 
 }  // namespace
@@ -120,12 +69,7 @@ const char* LayoutName(const VertexLayout& layout) {
 }
 
 NMesh::~NMesh() {
-    // The document is torn down after the surface closed: the context, and with it
-    // the buffers, may be gone already.
-    if (vertexBuffer && HasCurrentRenderingContext() && Ext.glDeleteBuffersARB) {
-        const GLuint names[2] = {vertexBuffer, indexBuffer};
-        Ext.glDeleteBuffersARB(2, names);
-    }
+    CurrentRenderer().DeleteMeshBuffers(buffers);
 }
 
 const char* NMesh::MeshName() const {
@@ -231,15 +175,14 @@ void NMesh::Init() {
     if (!AcceptMaterial()) {
         return;
     }
-    if (HasCurrentRenderingContext() && HasBufferObjects() && vertexBuffer == 0) {
-        Ext.glGenBuffersARB(1, &vertexBuffer);
-        Ext.glGenBuffersARB(1, &indexBuffer);
+    if (buffers.vertices == 0) {
+        buffers = CurrentRenderer().CreateMeshBuffers();
     }
     NDrawable::Init();
 }
 
 void NMesh::Render() {
-    if (!layout || vertexBuffer == 0) {
+    if (!layout || buffers.vertices == 0) {
         return;
     }
     // A writer past the capacity would make the upload read beyond the arrays.
@@ -247,18 +190,11 @@ void NMesh::Render() {
     const int32_t triangleTotal = std::clamp(triangleCount, 0, triangleCapacity);
     const SubmitTimer submitting;
     CountSubmitted(triangleTotal, 0);
-    LoadModelView(*this);
+    Renderer& renderer = CurrentRenderer();
+    renderer.LoadModelView(ModelViewOf(*this).m);
     if (Material) {
         Material->Render();
     }
-    Ext.glBindBufferARB(GL_ARRAY_BUFFER_ARB, vertexBuffer);
-    Ext.glBufferDataARB(GL_ARRAY_BUFFER_ARB,
-                        static_cast<GLsizeiptrARB>(vertexTotal) * layout->stride, vertices.data(),
-                        GL_DYNAMIC_DRAW_ARB);
-    Ext.glBindBufferARB(GL_ELEMENT_ARRAY_BUFFER_ARB, indexBuffer);
-    Ext.glBufferDataARB(GL_ELEMENT_ARRAY_BUFFER_ARB,
-                        static_cast<GLsizeiptrARB>(triangleTotal) * 3 * sizeof(uint32_t),
-                        indices.data(), GL_DYNAMIC_DRAW_ARB);
-    PointClientArrays(*layout);
-    glDrawElements(GL_TRIANGLES, 3 * triangleTotal, GL_UNSIGNED_INT, BufferOffset(0));
+    renderer.SubmitTriangles(buffers,
+                             {layout, vertices.data(), vertexTotal, indices.data(), triangleTotal});
 }

@@ -1,18 +1,19 @@
 // A drawable that owns an array of vertex records and an array of triangles and
-// draws them through two buffer objects, uploading both in full on every draw.
+// draws them through two buffers of the renderer, uploading both in full on every draw.
 //
 // The records follow the material's vertex layout. A mesh that writes records of one
 // layout names it in RequiredLayout; a material with any other layout, or no
 // material, is refused at Init with a counted error and the mesh is never drawn, so
 // a writer can never run past the array. Subclasses size the arrays with
 // AllocateArrays and fill them through the attribute writers in plain code that
-// needs no window; only Render touches OpenGL.
+// needs no window; only Render goes to the renderer.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "reflect/MemberTable.h"
+#include "render/Renderer.h"
 #include "render/VertexLayout.h"
 #include "scene/Drawable.h"
 
@@ -24,9 +25,9 @@ class NMesh : public NDrawable {
     NMesh& operator=(const NMesh&) = delete;
     NClass* Create() override { return new NMesh; }
 
-    // Checks the material (unless a subclass already did), asks OpenGL for the two
-    // buffer names when a rendering context is current, then the drawable's Init.
-    // A refused mesh does none of it.
+    // Checks the material (unless a subclass already did), asks the renderer for the
+    // two buffers (none while it is not ready), then the drawable's Init. A refused
+    // mesh does none of it.
     void Init() override;
     // Uploads vertexCount records and triangleCount triangles and draws them with the
     // material; nothing without buffer names.
@@ -56,8 +57,8 @@ class NMesh : public NDrawable {
     static constexpr int64_t kMaxVertices = 1000000;
     static constexpr int64_t kMaxTriangles = 2 * kMaxVertices;
 
-    uint32_t vertexBuffer = 0;
-    uint32_t indexBuffer = 0;
+    // None until Init asked the renderer for them.
+    MeshBuffers buffers;
     int32_t vertexCapacity = 0;
     int32_t vertexCount = 0;
     int32_t triangleCapacity = 0;

@@ -1,11 +1,10 @@
 #include "effects/SingleParticle.h"
 
-#include <GL/gl.h>
-
 #include "base/FrameStats.h"
 #include "base/FrameTime.h"
 #include "base/ScalarMath.h"
 #include "render/Material.h"
+#include "render/Renderer.h"
 #include "scene/DocumentChecks.h"
 #include "values/ColorValue.h"
 #include "values/FloatValue.h"
@@ -83,11 +82,5 @@ void NSingleParticle::Render() {
     if (Material) {
         Material->Render();
     }
-    glBegin(GL_QUADS);
-    glColor4f(Color->r, Color->g, Color->b, Color->a);
-    for (const ParticleCorner& corner : corners) {
-        glTexCoord2f(corner.u, corner.v);
-        glVertex3f(corner.x, corner.y, corner.z);
-    }
-    glEnd();
+    CurrentRenderer().DrawQuad(corners, {Color->r, Color->g, Color->b, Color->a});
 }

@@ -6,16 +6,14 @@
 
 #include "effects/Particle.h"
 #include "reflect/MemberTable.h"
+#include "render/Renderer.h"
 
 class NColorValue;
 class NFloatValue;
 class NVectValue;
 
 // One corner of the square: its position and texture coordinates.
-struct ParticleCorner {
-    float x, y, z;
-    float u, v;
-};
+using ParticleCorner = QuadCorner;
 
 class NSingleParticle : public NParticle {
   public:

@@ -52,12 +52,6 @@ void NSpriteMesh::CountSprites() {
     triangleCount = 2 * spriteCount;
 }
 
-void NSpriteMesh::AllocateCornerSprites() {
-    if (CapacityFits()) {
-        cornerSprites.assign(static_cast<size_t>(spriteCapacity), CornerSprite{});
-    }
-}
-
 int32_t NSpriteMesh::SpritesToBuild(size_t records) const {
     const int64_t fit = std::min<int64_t>(vertexCapacity / 4, static_cast<int64_t>(records));
     return static_cast<int32_t>(std::clamp<int64_t>(spriteCount, 0, fit));

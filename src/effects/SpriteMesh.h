@@ -34,15 +34,13 @@ class NSpriteMesh : public NMesh {
     int32_t spriteCapacity = 0;
     // Sprites drawn this frame; writers keep it at or below the capacity.
     int32_t spriteCount = 0;
-    // Plain records, kept by the sprite effect.
+    // Plain records, kept by the sprite effect; the other kinds keep corner records
+    // (effects/CornerSpriteMesh.h).
     std::vector<Sprite> sprites;
-    // Corner records, kept by the other kinds and the ray primitives.
-    std::vector<CornerSprite> cornerSprites;
 
   protected:
-    // Sizes the corner records for the capacity (nothing for a capacity the mesh
-    // refuses), so writers may fill them whatever the material.
-    void AllocateCornerSprites();
+    // Whether the capacity is one the mesh can take.
+    bool CapacityFits() const;
     // How many sprites of `records` the arrays can take this frame.
     int32_t SpritesToBuild(size_t records) const;
     // The corners of the square of half-size r about (x, y, z) at the sprite's four
@@ -50,7 +48,6 @@ class NSpriteMesh : public NMesh {
     void SetSquare(int32_t sprite, float x, float y, float z, float r);
 
   private:
-    bool CapacityFits() const;
     void WriteSpriteTriangles();
     void PresetSecondTextureUnit();
 };

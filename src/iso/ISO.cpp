@@ -4,7 +4,7 @@
 #include "iso/IsoCaseTable.h"
 #include "iso/IsoRandom.h"
 #include "iso/IsoSourceSystem.h"
-#include "render/Surface.h"
+#include "window/Surface.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 constexpr NMaterial::Kind kColorTexKind{.name = "ColorTexMaterial",
                                         .state = {.setBlendFunction = true,
                                                   .blending = true,
-                                                  .shadeModel = GL_SMOOTH,
+                                                  .shadeModel = ShadeModel::kSmooth,
                                                   .depthTest = true,
                                                   .culling = true,
                                                   .depthWrites = true,

@@ -1,12 +1,10 @@
-// What a drawable draws with: a shader, textures, and a fixed set of OpenGL states,
-// plus the vertex layout that the meshes drawn with it fill.
+// What a drawable draws with: a shader, textures, and a fixed draw state, plus the
+// vertex layout that the meshes drawn with it fill.
 #pragma once
-
-#include <GL/gl.h>
-#include <GL/glext.h>
 
 #include "reflect/Class.h"
 #include "reflect/MemberTable.h"
+#include "render/Renderer.h"
 #include "render/VertexLayout.h"
 
 class NShader;
@@ -14,17 +12,6 @@ class NTexture;
 
 class NMaterial : public NClass {
   public:
-    // The fixed-function state of one kind of material. Blending, when its function is
-    // set, is always source alpha over one minus source alpha.
-    struct DrawState {
-        bool setBlendFunction;
-        bool blending;
-        GLenum shadeModel;
-        bool depthTest;
-        bool culling;
-        bool depthWrites;
-        bool normalize;
-    };
     // Whether a material class has logged its missing samplers, once per process.
     struct SamplerWarnings {
         bool texture0 = false;

@@ -11,7 +11,7 @@ constexpr NMaterial::Kind k2DColorTex2Kind{
     .name = "_2DColorTex2Material",
     .state = {.setBlendFunction = true,
               .blending = true,
-              .shadeModel = GL_SMOOTH,
+              .shadeModel = ShadeModel::kSmooth,
               .depthTest = true,
               .culling = false,
               .depthWrites = false,

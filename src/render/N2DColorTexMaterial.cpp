@@ -6,7 +6,7 @@
 constexpr NMaterial::Kind k2DColorTexKind{.name = "_2DColorTexMaterial",
                                           .state = {.setBlendFunction = false,
                                                     .blending = false,
-                                                    .shadeModel = GL_SMOOTH,
+                                                    .shadeModel = ShadeModel::kSmooth,
                                                     .depthTest = false,
                                                     .culling = false,
                                                     .depthWrites = false,

@@ -3,7 +3,8 @@
 #include <GL/gl.h>
 
 #include "base/Con.h"
-#include "render/SurfaceLayout.h"
+#include "render/Extensions.h"
+#include "window/SurfaceLayout.h"
 
 NOpenGLSurface::~NOpenGLSurface() {
     NOpenGLSurface::Close();
@@ -44,6 +45,7 @@ void NOpenGLSurface::Open() {
         Close();
         return;
     }
+    FetchExtensions();
     WindowResized();
     if (SDL_GL_SetSwapInterval(1) != 0 && pacingAllowed) {
         StartPacing();

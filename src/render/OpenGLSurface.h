@@ -3,17 +3,18 @@
 // frame by buffer swap.
 #pragma once
 
-#include "render/FramePacer.h"
-#include "render/Surface.h"
+#include "window/FramePacer.h"
+#include "window/Surface.h"
 
 class NOpenGLSurface : public NSurface {
   public:
     NOpenGLSurface() = default;
     ~NOpenGLSurface() override;
 
-    // Opens the window, then creates the context and makes it current. A surface
-    // without a context keeps no window either. Where buffer swaps cannot wait for
-    // the display, EndFrame paces the frames to the display's refresh rate instead.
+    // Opens the window, then creates the context, makes it current and fetches the
+    // extension entry points. A surface without a context keeps no window either.
+    // Where buffer swaps cannot wait for the display, EndFrame paces the frames to the
+    // display's refresh rate instead.
     void Open() override;
     // Selects the surface and points OpenGL at the picture's centred 4:3 viewport.
     void BeginFrame() override;
@@ -24,6 +25,7 @@ class NOpenGLSurface : public NSurface {
 
     // Only while this is true may anything call OpenGL.
     bool HasRenderingContext() const { return context != nullptr; }
+    bool CanDraw() const override { return HasRenderingContext(); }
     // Whether frames are paced (set before Open): a tool that draws frames on its own
     // clock, faster or slower than real time, turns it off.
     void SetFramePacing(bool on) { pacingAllowed = on; }

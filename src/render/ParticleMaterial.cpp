@@ -5,7 +5,7 @@
 constexpr NMaterial::Kind kParticleKind{.name = "ParticleMaterial",
                                         .state = {.setBlendFunction = true,
                                                   .blending = true,
-                                                  .shadeModel = GL_FLAT,
+                                                  .shadeModel = ShadeModel::kFlat,
                                                   .depthTest = false,
                                                   .culling = false,
                                                   .depthWrites = false,

@@ -4,8 +4,6 @@
 
 #include "base/Con.h"
 #include "io/Data.h"
-#include "render/RenderingContext.h"
-#include "render/ShaderProgram.h"
 
 namespace {
 
@@ -40,7 +38,8 @@ void NShader::Members(MemberTable<NShader>& m) {
 }
 
 void NShader::Init() {
-    if (buildTried || !HasCurrentRenderingContext()) {
+    Renderer& renderer = CurrentRenderer();
+    if (buildTried || !renderer.Ready()) {
         return;
     }
     buildTried = true;
@@ -57,10 +56,11 @@ void NShader::Init() {
     if (!vertex.text || !fragment.text) {
         return;
     }
-    program = BuildProgram(reinterpret_cast<const char*>(vertex.text.get()), vertex.length,
-                           reinterpret_cast<const char*>(fragment.text.get()), fragment.length);
+    program =
+        renderer.BuildProgram(reinterpret_cast<const char*>(vertex.text.get()), vertex.length,
+                              reinterpret_cast<const char*>(fragment.text.get()), fragment.length);
 }
 
 void NShader::Render() {
-    UseProgram(program);
+    CurrentRenderer().UseProgram(program);
 }

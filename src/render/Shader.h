@@ -1,13 +1,11 @@
 // A GLSL program built from a vertex and a fragment source file of the data store.
 #pragma once
 
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include <cstdlib>
 
 #include "reflect/Class.h"
 #include "reflect/MemberTable.h"
+#include "render/Renderer.h"
 
 class NShader : public NClass {
   public:
@@ -20,20 +18,21 @@ class NShader : public NClass {
     }
     NClass* Create() override { return new NShader; }
     // Loads both sources through the default input and builds the program, once:
-    // materials sharing the shader all call it. Without a current rendering context
-    // nothing happens, and a later Init builds.
+    // materials sharing the shader all call it. While the renderer is not ready
+    // nothing happens, and a later Init builds; the renderer that draws nothing loads
+    // the sources and builds no program.
     void Init() override;
     // Makes the program current; fixed function while none was built.
     virtual void Render();
     static void Members(MemberTable<NShader>& m);
 
-    GLhandleARB Program() const { return program; }
+    ProgramHandle Program() const { return program; }
 
     char* VertexShaderFilename = nullptr;
     char* FragmentShaderFilename = nullptr;
 
   private:
-    GLhandleARB program = 0;
+    ProgramHandle program = 0;
     // Set by the first Init that had a context, whether or not its sources loaded, so
     // that a shader shared by many materials reports its problems once.
     bool buildTried = false;

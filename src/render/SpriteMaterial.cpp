@@ -10,7 +10,7 @@ NMaterial::SamplerWarnings samplerWarnings;
 constexpr NMaterial::Kind kSpriteKind{.name = "SpriteMaterial",
                                       .state = {.setBlendFunction = true,
                                                 .blending = true,
-                                                .shadeModel = GL_FLAT,
+                                                .shadeModel = ShadeModel::kFlat,
                                                 .depthTest = false,
                                                 .culling = false,
                                                 .depthWrites = false,

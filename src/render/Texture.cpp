@@ -1,14 +1,11 @@
 #include "render/Texture.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <algorithm>
 #include <climits>
 
 #include "base/Con.h"
 #include "image/Bitmap.h"
-#include "render/RenderingContext.h"
+#include "render/Renderer.h"
 
 namespace {
 
@@ -16,33 +13,25 @@ namespace {
 // this single-precision constant, so the logged sizes stay as they were.
 constexpr float kMipmapChainFactor = 1.33f;
 
-// How OpenGL reads a bitmap's pixels.
-struct PixelTransfer {
-    int channels;
-    GLenum format;
-};
-
-PixelTransfer TransferOf(const NBitmapLayout& layout) {
-    const bool blueFirst = layout.Order == NBitmapFormat::BGR;
-    switch (layout.Depth) {
-        case NBitmapFormat::B08:
-            return {1, GL_LUMINANCE};
-        case NBitmapFormat::B24:
-            return {3, GLenum(blueFirst ? GL_BGR : GL_RGB)};
-        default:
-            return {4, GLenum(blueFirst ? GL_BGRA : GL_RGBA)};
+// The bitmap's pixels as the renderer takes them.
+TextureImage ImageOf(const NBitmap& bitmap) {
+    const bool blueFirst = bitmap.Layout.Order == NBitmapFormat::BGR;
+    TextureImage image = {bitmap.Width, bitmap.Height, 4,
+                          blueFirst ? PixelFormat::kBgra : PixelFormat::kRgba, bitmap.Pixels};
+    if (bitmap.Layout.Depth == NBitmapFormat::B08) {
+        image.channels = 1;
+        image.format = PixelFormat::kLuminance;
+    } else if (bitmap.Layout.Depth == NBitmapFormat::B24) {
+        image.channels = 3;
+        image.format = blueFirst ? PixelFormat::kBgr : PixelFormat::kRgb;
     }
+    return image;
 }
 
 // A byte count, truncated toward zero; an image too large for the log's int shows
 // as the largest int.
 int ByteEstimate(double bytes) {
     return static_cast<int>(std::min(bytes, static_cast<double>(INT_MAX)));
-}
-
-const char* GluErrorText(GLint error) {
-    const GLubyte* text = gluErrorString(static_cast<GLenum>(error));
-    return text ? reinterpret_cast<const char*>(text) : "unknown error";
 }
 
 }  // namespace
@@ -80,63 +69,44 @@ int NTexture::PreparePixels() {
 }
 
 int NTexture::Upload() {
-    if (!Bitmap || !Bitmap->HasPixels() || !HasCurrentRenderingContext()) {
+    Renderer& renderer = CurrentRenderer();
+    if (!Bitmap || !Bitmap->HasPixels() || !renderer.Ready()) {
         return 1;
     }
     if (textureName == kNoTexture) {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        textureName = static_cast<int>(name);
+        textureName = renderer.CreateTexture();
     }
-    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(textureName));
-    const PixelTransfer transfer = TransferOf(Bitmap->Layout);
-    // Bitmap rows follow each other without padding; OpenGL's default expects rows
-    // padded to 4 bytes and would read past the end of odd-width RGB images.
-    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    const int result = keep ? UploadTopLevel(transfer.channels, transfer.format)
-                            : UploadMipmapped(transfer.channels, transfer.format);
-    glPopClientAttrib();
-    return result;
+    renderer.BindTexture(textureName);
+    const TextureImage image = ImageOf(*Bitmap);
+    return keep ? UploadTopLevel(image) : UploadMipmapped(image);
 }
 
 // Builds every mipmap level from the bitmap.
-int NTexture::UploadMipmapped(int channels, unsigned format) {
-    const int width = Bitmap->Width;
-    const int height = Bitmap->Height;
-    sizeEstimate = ByteEstimate(static_cast<double>(width) * channels * height *
+int NTexture::UploadMipmapped(const TextureImage& image) {
+    sizeEstimate = ByteEstimate(static_cast<double>(image.width) * image.channels * image.height *
                                 static_cast<double>(kMipmapChainFactor));
-    Con.PrintLine("NTexture: Mipmapped %dx%d, %d channel(s), approx. %d bytes", width, height,
-                  channels, sizeEstimate);
-    const GLint error = gluBuild2DMipmaps(GL_TEXTURE_2D, channels, width, height, format,
-                                          GL_UNSIGNED_BYTE, Bitmap->Pixels);
-    if (error != 0) {
-        Con.Error("NTexture: gluBuild2DMipmaps failed: %s", GluErrorText(error));
-        return 1;
-    }
-    return 0;
+    Con.PrintLine("NTexture: Mipmapped %dx%d, %d channel(s), approx. %d bytes", image.width,
+                  image.height, image.channels, sizeEstimate);
+    return CurrentRenderer().UploadMipmapped(image) ? 0 : 1;
 }
 
 // Uploads the top level alone, for bitmaps whose pixels are kept and change.
-int NTexture::UploadTopLevel(int channels, unsigned format) {
-    const int width = Bitmap->Width;
-    const int height = Bitmap->Height;
-    sizeEstimate = ByteEstimate(static_cast<double>(width) * channels * height);
-    Con.PrintLine("NTexture: Keep %dx%d, %d channel(s), %d bytes", width, height, channels,
-                  sizeEstimate);
-    glTexImage2D(GL_TEXTURE_2D, 0, channels, width, height, 0, format, GL_UNSIGNED_BYTE,
-                 Bitmap->Pixels);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+int NTexture::UploadTopLevel(const TextureImage& image) {
+    sizeEstimate = ByteEstimate(static_cast<double>(image.width) * image.channels * image.height);
+    Con.PrintLine("NTexture: Keep %dx%d, %d channel(s), %d bytes", image.width, image.height,
+                  image.channels, sizeEstimate);
+    CurrentRenderer().UploadTopLevel(image);
     return 0;
 }
 
 int NTexture::Bind() {
-    if (!HasCurrentRenderingContext()) {
+    Renderer& renderer = CurrentRenderer();
+    if (!renderer.Ready()) {
         return 1;
     }
     const bool pixelsChanged = Bitmap && Bitmap->HasPixels() && Bitmap->pixelsChanged;
     if (textureName != kNoTexture && !pixelsChanged) {
-        glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(textureName));
+        renderer.BindTexture(textureName);
     } else {
         if (!Bitmap) {
             return 1;
@@ -145,14 +115,12 @@ int NTexture::Bind() {
         if (Upload() != 0 && textureName == kNoTexture) {
             // Texture 0 has no image, so the unit draws untextured rather than with
             // whichever texture was bound before.
-            glBindTexture(GL_TEXTURE_2D, 0);
+            renderer.BindTexture(0);
         }
     }
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
-                    (filter & kLinearMagnification) ? GL_LINEAR : GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                    (filter & kMipmapMinification) ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
-    glEnable(GL_TEXTURE_2D);
+    renderer.SetTextureFilters((filter & kLinearMagnification) != 0,
+                               (filter & kMipmapMinification) != 0);
+    renderer.SetTexturing(true);
     return 0;
 }
 
@@ -162,10 +130,19 @@ void NTexture::ReleaseTexture() {
     }
     sizeEstimate = 0;
     // Once the surface has closed, its context has taken the texture with it.
-    if (HasCurrentRenderingContext()) {
-        const GLuint name = static_cast<GLuint>(textureName);
-        glBindTexture(GL_TEXTURE_2D, name);
-        glDeleteTextures(1, &name);
+    Renderer& renderer = CurrentRenderer();
+    if (renderer.Ready()) {
+        renderer.DeleteTexture(textureName);
     }
     textureName = kNoTexture;
+}
+
+void BindTextureOnUnit(NTexture* texture, int unit) {
+    Renderer& renderer = CurrentRenderer();
+    if (!renderer.ActivateTextureUnit(unit)) {
+        return;
+    }
+    if (!texture || texture->Bind() != 0) {
+        renderer.SetTexturing(false);
+    }
 }

@@ -1,4 +1,4 @@
-// An OpenGL texture made from a bitmap: loaded and converted once, uploaded with its
+// A texture made from a bitmap: loaded and converted once, uploaded with its
 // whole mipmap chain, its pixels then freed, and from then on only bound.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include "reflect/MemberTable.h"
 
 class NBitmap;
+struct TextureImage;
 
 class NTexture : public NClass {
   public:
@@ -22,8 +23,8 @@ class NTexture : public NClass {
     ~NTexture() override { ReleaseTexture(); }
     NClass* Create() override { return new NTexture; }
     // Loads the bitmap, converts it to the row order OpenGL reads and uploads it.
-    // Without a current rendering context the bitmap keeps its pixels and the first
-    // Bind uploads them.
+    // While the renderer is not ready the bitmap keeps its pixels and the first Bind
+    // uploads them.
     void Init() override;
     static void Members(MemberTable<NTexture>& m);
 
@@ -33,11 +34,11 @@ class NTexture : public NClass {
 
     // Binds the texture on the active unit, sets its filters and enables 2D
     // texturing there; uploads first when the bitmap's pixels changed. 1 when there
-    // is neither a texture nor a bitmap, or no rendering context.
+    // is neither a texture nor a bitmap, or the renderer is not ready.
     int Bind();
     // Uploads the bitmap's pixels into this texture (binding it); 0 on success.
     int Upload();
-    // Deletes the OpenGL texture; the bitmap stays.
+    // Deletes the renderer's texture; the bitmap stays.
     void ReleaseTexture();
 
     int TextureName() const { return textureName; }
@@ -51,10 +52,14 @@ class NTexture : public NClass {
     bool keep = false;
 
   private:
-    int UploadMipmapped(int channels, unsigned format);
-    int UploadTopLevel(int channels, unsigned format);
+    int UploadMipmapped(const TextureImage& image);
+    int UploadTopLevel(const TextureImage& image);
 
     int textureName = kNoTexture;
     // Estimated video memory in bytes.
     int sizeEstimate = 0;
 };
+
+// Makes `unit` active and binds `texture` there; without a texture that can be bound,
+// turns texturing off on that unit instead. Nothing on a unit the driver lacks.
+void BindTextureOnUnit(NTexture* texture, int unit);

@@ -1,10 +1,8 @@
 #include "scene/Camera.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include "base/Con.h"
-#include "render/Surface.h"
+#include "render/Renderer.h"
+#include "window/Surface.h"
 
 void NCamera::Members(MemberTable<NCamera>& m) {
     m.Add<&NCamera::ViewAngle>("ViewAngle");
@@ -16,10 +14,9 @@ void NCamera::Apply() {
         Con.Error("NCamera: no surface is active for rendering");
         return;
     }
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
     const double aspect = static_cast<double>(CurrentSurface->Width()) /
                           static_cast<double>(CurrentSurface->Height());
-    gluPerspective(ViewAngle, aspect, 1.0, FarZ);
-    glClearDepth(FarZ);
+    Renderer& renderer = CurrentRenderer();
+    renderer.LoadPerspective(ViewAngle, aspect, 1.0, FarZ);
+    renderer.SetClearDepth(FarZ);
 }

@@ -10,7 +10,7 @@ class NCamera : public NView {
     static void Members(MemberTable<NCamera>& m);
 
     // Loads the perspective projection and makes FarZ the depth clear value (which
-    // OpenGL clamps to 1). Without an active surface there is no aspect to use: the
+    // the renderer clamps to 1). Without an active surface there is no aspect to use: the
     // call is reported and the projection stays as it was.
     void Apply() override;
 

@@ -1,9 +1,8 @@
 #include "scene/Scene.h"
 
-#include <GL/gl.h>
-
 #include "base/Con.h"
 #include "base/FrameStats.h"
+#include "render/Renderer.h"
 #include "render/VertexPool.h"
 #include "scene/DocumentChecks.h"
 #include "scene/StillImage.h"
@@ -60,8 +59,7 @@ void NScene::Update() {
 
 void NScene::DrawBackground() {
     const SubmitTimer submitting;
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    CurrentRenderer().Clear({1.0f, 0.0f, 0.0f, 1.0f});
     if (BackgroundImage) {
         BackgroundImage->Render();
     }

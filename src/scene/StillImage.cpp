@@ -1,10 +1,7 @@
 #include "scene/StillImage.h"
 
-#include <GL/gl.h>
-#include <GL/glext.h>
-
 #include "base/FrameStats.h"
-#include "render/Extensions.h"
+#include "render/Renderer.h"
 #include "render/Texture.h"
 #include "values/ColorValue.h"
 
@@ -15,21 +12,22 @@ constexpr float kOpaqueAlpha = 0.95f;
 
 // The corners in drawing order with their texture coordinates; the picture is 4:3,
 // with y growing downwards.
-struct Corner {
-    float x, y, u, v;
+constexpr QuadCorner kCorners[4] = {
+    {-1.0f, -0.75f, -0.5f, 0.0f, 1.0f},
+    {-1.0f, 0.75f, -0.5f, 0.0f, 0.0f},
+    {1.0f, 0.75f, -0.5f, 1.0f, 0.0f},
+    {1.0f, -0.75f, -0.5f, 1.0f, 1.0f},
 };
-constexpr Corner kCorners[4] = {
-    {-1.0f, -0.75f, 0.0f, 1.0f},
-    {-1.0f, 0.75f, 0.0f, 0.0f},
-    {1.0f, 0.75f, 1.0f, 0.0f},
-    {1.0f, -0.75f, 1.0f, 1.0f},
-};
-constexpr float kDepth = -0.5f;
 
-void ActiveTextureUnit(GLenum unit) {
-    if (Ext.glActiveTextureARB) {
-        Ext.glActiveTextureARB(unit);
-    }
+// Over everything, flat, untouched by depth; blended only when translucent.
+constexpr DrawState PictureState(bool blended) {
+    return {.setBlendFunction = blended,
+            .blending = blended,
+            .shadeModel = ShadeModel::kFlat,
+            .depthTest = false,
+            .culling = false,
+            .depthWrites = false,
+            .normalize = false};
 }
 
 }  // namespace
@@ -58,46 +56,20 @@ void NStillImage::Update() {
 }
 
 void NStillImage::Render() {
-    const float r = Color ? Color->r : 1.0f;
-    const float g = Color ? Color->g : 1.0f;
-    const float b = Color ? Color->b : 1.0f;
-    const float a = Color ? Color->a : 1.0f;
+    const RenderColor color = {Color ? Color->r : 1.0f, Color ? Color->g : 1.0f,
+                               Color ? Color->b : 1.0f, Color ? Color->a : 1.0f};
     const SubmitTimer submitting;
     CountSubmitted(2, 0);
-
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-1, 1, 0.75, -0.75, 1, -1);
-    if (Ext.glUseProgramObjectARB) {
-        Ext.glUseProgramObjectARB(0);
-    }
-    if (a < kOpaqueAlpha) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    } else {
-        glDisable(GL_BLEND);
-    }
-    glDisable(GL_NORMALIZE);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
-    ActiveTextureUnit(GL_TEXTURE0_ARB);
-    if (!Texture || Texture->Bind() != 0) {
-        glDisable(GL_TEXTURE_2D);
-    }
-    ActiveTextureUnit(GL_TEXTURE1_ARB);
-    glDisable(GL_TEXTURE_2D);
-    glShadeModel(GL_FLAT);
-    glDepthMask(GL_FALSE);
-    glDisable(GL_LIGHTING);
-
-    glBegin(GL_QUADS);
-    glColor4f(r, g, b, a);
-    for (const Corner& corner : kCorners) {
-        glTexCoord2f(corner.u, corner.v);
-        glVertex3f(corner.x, corner.y, kDepth);
-    }
-    glEnd();
-    glDisable(GL_BLEND);
+    Renderer& renderer = CurrentRenderer();
+    renderer.LoadIdentityModelView();
+    // Near 1 and far -1: with no depth test or writes only clipping reads depth, and
+    // the picture's -0.5 lies inside.
+    renderer.LoadOrtho(-1, 1, 0.75, -0.75, 1, -1);
+    renderer.UseProgram(0);
+    renderer.ApplyDrawState(PictureState(color.a < kOpaqueAlpha));
+    BindTextureOnUnit(Texture, 0);
+    // Leaves unit 1 active, as the materials do.
+    BindTextureOnUnit(nullptr, 1);
+    renderer.DrawQuad(kCorners, color);
+    renderer.SetBlending(false);
 }

@@ -8,6 +8,6 @@
 class NView : public NTransformNodeContent {
   public:
     NClass* Create() override { return new NView; }
-    // Loads the projection matrix and leaves OpenGL in projection-matrix mode.
+    // Loads the projection matrix, which stays the current matrix.
     virtual void Apply() {}
 };

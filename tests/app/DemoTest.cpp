@@ -16,12 +16,12 @@
 #include "base/FrameTime.h"
 #include "document/NimbusDocument.h"
 #include "io/Data.h"
-#include "render/KeyTimer.h"
 #include "render/VertexPool.h"
 #include "scene/Scene.h"
 #include "sound/CurrentSound.h"
 #include "sound/Sound.h"
 #include "sound/SoundTestSupport.h"
+#include "window/KeyTimer.h"
 
 namespace {
 
@@ -173,7 +173,7 @@ TEST_F(DemoTest, HoldingSpaceFreezesTheTimeUntilRelease) {
     Play({EndingAt("40")});
     KeyTimer& keys = CreateKeyTimer();
     FrameAt(1000);
-    keys.KeyDown(32);
+    keys.KeyDown(32, 0);
     FrameAt(2000);
     FrameAt(3000);
     keys.KeyUp(32);
@@ -187,19 +187,19 @@ TEST_F(DemoTest, LetterMarksReachTheLogAtTheNextFrameOncePerPress) {
     ASSERT_EQ(CurrentSound, demo->sound);
     KeyTimer& keys = CreateKeyTimer();
     ticks.Advance(12346);
-    keys.KeyDown('T');
-    keys.KeyDown('T');  // key repeat
-    keys.KeyDown('A');
-    keys.KeyDown('Z');
+    keys.KeyDown('T', MusicSeconds());
+    keys.KeyDown('T', MusicSeconds());  // key repeat
+    keys.KeyDown('A', MusicSeconds());
+    keys.KeyDown('Z', MusicSeconds());
     EXPECT_FALSE(Logged("Timer:"));
     FrameAt(12346);
     EXPECT_TRUE(Logged("Timer: [T]   12.346\r\n")) << test::LogText();
     EXPECT_EQ(test::LogText().find("Timer:"), test::LogText().rfind("Timer:")) << test::LogText();
     keys.KeyUp('T');
     ticks.Advance(1000);
-    keys.KeyDown('T');
-    keys.KeyDown('B');
-    keys.KeyDown('Y');
+    keys.KeyDown('T', MusicSeconds());
+    keys.KeyDown('B', MusicSeconds());
+    keys.KeyDown('Y', MusicSeconds());
     FrameAt(13346);
     EXPECT_TRUE(Logged("Timer: [T]   13.346\r\nTimer: [B]   13.346\r\nTimer: [Y]   13.346\r\n"))
         << test::LogText();

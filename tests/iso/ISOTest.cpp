@@ -12,8 +12,8 @@
 #include "base/Ticks.h"
 #include "effects/MeshTestSupport.h"
 #include "render/ParticleMaterial.h"
-#include "render/Surface.h"
 #include "scene/Scene.h"
+#include "window/Surface.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "render/Surface.h"
+#include "window/Surface.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -9,8 +9,8 @@
 
 #include "DisplayTestSupport.h"
 #include "ScreenPixel.h"
-#include "render/KeyTimer.h"
 #include "render/OpenGLSurface.h"
+#include "window/KeyTimer.h"
 
 namespace {
 
@@ -199,14 +199,14 @@ TEST_F(Surface, KeysReachTheKeyTimerAndEscapeEndsPlay) {
     PushKey(SDL_KEYDOWN, SDLK_t);
     PushKey(SDL_KEYDOWN, SDLK_SPACE);
     PushKey(SDL_KEYUP, SDLK_t);
-    EXPECT_TRUE(surface.PumpMessages());
+    EXPECT_TRUE(surface.PumpMessages(0));
     EXPECT_FALSE(keys->IsKeyDown('T'));
     EXPECT_TRUE(keys->IsKeyDown(32));
 
     PushKey(SDL_KEYDOWN, SDLK_ESCAPE);
-    EXPECT_FALSE(surface.PumpMessages());
+    EXPECT_FALSE(surface.PumpMessages(0));
     EXPECT_TRUE(keys->IsKeyDown(27));
-    EXPECT_FALSE(surface.PumpMessages());  // never withdrawn
+    EXPECT_FALSE(surface.PumpMessages(0));  // never withdrawn
 }
 
 TEST_F(Surface, ClosingTheWindowEndsPlay) {
@@ -214,7 +214,7 @@ TEST_F(Surface, ClosingTheWindowEndsPlay) {
     NOpenGLSurface surface;
     OpenWindowed(surface);
     PushEvent(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE);
-    EXPECT_FALSE(surface.PumpMessages());
+    EXPECT_FALSE(surface.PumpMessages(0));
     EXPECT_TRUE(QuitRequested);
 }
 
@@ -222,9 +222,9 @@ TEST_F(Surface, AQuitEventEndsPlay) {
     SKIP_WITHOUT_DISPLAY();
     NOpenGLSurface surface;
     OpenWindowed(surface);
-    EXPECT_TRUE(surface.PumpMessages());
+    EXPECT_TRUE(surface.PumpMessages(0));
     PushEvent(SDL_QUIT, 0);
-    EXPECT_FALSE(surface.PumpMessages());
+    EXPECT_FALSE(surface.PumpMessages(0));
 }
 
 TEST_F(Surface, AContextTheDriverRefusesLeavesNoWindowBehind) {
@@ -257,7 +257,7 @@ TEST_F(Surface, WithoutADisplayNothingOpensAndFramesRunHarmlessly) {
     surface.BeginFrame();
     EXPECT_EQ(CurrentSurface, &surface);
     surface.EndFrame();
-    EXPECT_TRUE(surface.PumpMessages());
+    EXPECT_TRUE(surface.PumpMessages(0));
     surface.Close();
     EXPECT_EQ(Con.ErrorCount(), 2);
 }

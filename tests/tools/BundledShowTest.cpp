@@ -1,9 +1,12 @@
 // The bundled production as the build assembles it, captured in the middle of every
-// part: each part shows something, and something other than the part before it.
+// part: each part shows something, and something other than the part before it; and
+// played through the renderer that draws nothing, which leaves only the picture out.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -80,6 +83,28 @@ double ChangedShare(const Picture& a, const Picture& b) {
     return static_cast<double>(changed) / (a.width * a.height);
 }
 
+// The rows of the --stats table without the times: part, span, frames, triangles and
+// sprites, one line each.
+std::string StatsCounts(const std::string& output) {
+    static const std::regex row(
+        R"(^(\S+) +([0-9.]+) +([0-9.]+) +([0-9]+) +[0-9.]+ +[0-9.]+ +([0-9]+) +([0-9]+)$)");
+    std::istringstream lines(output);
+    std::string counts;
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch m;
+        if (std::regex_match(line, m, row)) {
+            counts += m[1].str() + " " + m[2].str() + "-" + m[3].str() + " frames " + m[4].str() +
+                      " triangles " + m[5].str() + " sprites " + m[6].str() + "\n";
+        }
+    }
+    return counts;
+}
+
+// The log without the object addresses that differ from run to run.
+std::string WithoutAddresses(const std::string& log) {
+    return std::regex_replace(log, std::regex("0x[0-9a-f]+"), "ADDRESS");
+}
+
 }  // namespace
 
 TEST(BundledShow, EveryPartShowsAPictureOfItsOwn) {
@@ -110,4 +135,25 @@ TEST(BundledShow, EveryPartShowsAPictureOfItsOwn) {
         }
         previous = frame;
     }
+}
+
+// Played to its end without a display through the renderer that draws nothing, the
+// show loads, logs and submits exactly what it does when drawn: every texture's
+// upload line, every part's frames, triangles and sprites.
+TEST(BundledShow, PlaysWithoutDrawingAsItDoesWhenDrawn) {
+    const Production show("");
+    CopyBundledShow(show);
+    std::string drawn;
+    ASSERT_EQ(show.Capture("--fps 10 --stats", &drawn), 0) << drawn;
+    const std::string drawnLog = show.Log();
+    std::filesystem::remove(show / "nimbus.log");
+    std::string undrawn;
+    ASSERT_EQ(show.CaptureWithoutDisplay("--fps 10 --stats --no-draw", &undrawn), 0) << undrawn;
+
+    const std::string counts = StatsCounts(drawn);
+    EXPECT_EQ(playtest::Occurrences(counts, "\n"), static_cast<int>(PartMiddles().size())) << drawn;
+    EXPECT_TRUE(std::regex_search(counts, std::regex("sprites [1-9]"))) << counts;
+    EXPECT_EQ(StatsCounts(undrawn), counts) << undrawn;
+    EXPECT_NE(drawnLog.find("NTexture: Mipmapped "), std::string::npos) << drawnLog;
+    EXPECT_EQ(WithoutAddresses(show.Log()), WithoutAddresses(drawnLog));
 }

@@ -57,6 +57,26 @@ TEST(CaptureOptions, RefusesLinesItCannotUse) {
     EXPECT_EQ(test::CaptureOptionsError({"--speed", "2", "show"}), "unknown option --speed");
 }
 
+TEST(CaptureOptions, NoDrawGoesWithStatsAloneSinceNothingIsDrawn) {
+    CaptureOptions options;
+    std::string error;
+    ASSERT_TRUE(test::ParseCapture({"--stats", "--no-draw", "--fps", "5", "--out", "x", "show"},
+                                   &options, &error))
+        << error;
+    EXPECT_TRUE(options.noDraw);
+    const std::string refused = "--no-draw draws no frames: it goes with --stats alone";
+    EXPECT_EQ(test::CaptureOptionsError({"--no-draw", "show"}), refused);
+    for (const char* option : {"--at", "--size", "--video", "--wav"}) {
+        const char* value = std::string(option) == "--size" ? "800x600" : "1";
+        EXPECT_EQ(test::CaptureOptionsError({"--stats", "--no-draw", option, value, "show"}),
+                  refused)
+            << option;
+    }
+    EXPECT_EQ(
+        test::CaptureOptionsError({"--stats", "--no-draw", "--from", "1", "--to", "2", "show"}),
+        refused);
+}
+
 TEST(CapturePlan, TakesTheFirstFrameAtOrAfterEachTimeAndEveryFrameOfTheRange) {
     CaptureOptions options;
     options.fps = 30;

@@ -21,6 +21,7 @@
 #include "capture/SteppedClock.h"
 #include "cli/StandardOptions.h"
 #include "document/NimbusDocument.h"
+#include "render/NullSurface.h"
 #include "render/OpenGLSurface.h"
 
 namespace {
@@ -49,9 +50,10 @@ long ShowEndMilliseconds(const NDemo& demo) {
 }
 
 // Draws frame after frame from time 0; returns the last frame drawn, -1 for none.
-// Each frame's cost goes into `stats` when there is one.
+// Each frame's cost goes into `stats` when there is one; the planned pictures are
+// written from `frame` when there is one.
 long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
-                   const CaptureOptions& options, OffscreenFrame& frame, StatsTable* stats) {
+                   const CaptureOptions& options, OffscreenFrame* frame, StatsTable* stats) {
     const long showEnd = ShowEndMilliseconds(*player.demo);
     long drawn = -1;
     for (long k = 0; plan.LastFrame() < 0 || k <= plan.LastFrame(); ++k) {
@@ -67,9 +69,9 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
         if (stats) {
             stats->Add(player.demo->currentPart, TheFrameStats);
         }
-        if (plan.Wants(k)) {
+        if (frame && plan.Wants(k)) {
             const std::string path = FramePath(options, plan.Milliseconds(k));
-            if (!frame.WritePng(path)) {
+            if (!frame->WritePng(path)) {
                 Con.Error("nimbus-capture: can't write %s", path.c_str());
             }
         }
@@ -83,7 +85,7 @@ long CaptureFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
 // Writes the chosen frames as pictures and, when asked, the table of what each part
 // cost.
 void CaptureStills(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
-                   const CaptureOptions& options, OffscreenFrame& frame) {
+                   const CaptureOptions& options, OffscreenFrame* frame) {
     StatsTable stats(*player.demo);
     TheFrameStats.enabled = options.stats;
     const long drawn =
@@ -100,28 +102,40 @@ void CaptureStills(DemoPlayer& player, SteppedClock& clock, const CapturePlan& p
 }
 
 // Draws the planned frames into an offscreen frame: a video, or the chosen frames as
-// pictures.
+// pictures. Without drawing, only the table of costs comes out.
 void DrawFrames(DemoPlayer& player, SteppedClock& clock, const CapturePlan& plan,
                 const CaptureOptions& options) {
+    if (options.noDraw) {
+        CaptureStills(player, clock, plan, options, nullptr);
+        return;
+    }
     OffscreenFrame frame;
     if (!frame.Open(options.output.width, options.output.height)) {
         Con.Error("nimbus-capture: the renderer offers no offscreen framebuffer");
     } else if (options.output.Exporting()) {
         ExportVideo(player, clock, options, frame);
     } else {
-        CaptureStills(player, clock, plan, options, frame);
+        CaptureStills(player, clock, plan, options, &frame);
     }
+}
+
+NSurface* MakeSurface(const CaptureOptions& options) {
+    if (options.noDraw) {
+        return new NNullSurface;
+    }
+    auto* surface = new NOpenGLSurface;
+    // The surface letterboxes the picture in the offscreen frame, whatever its size.
+    surface->SetDrawableSize(options.output.width, options.output.height);
+    // Frames follow the stepped clock, not the display.
+    surface->SetFramePacing(false);
+    return surface;
 }
 
 void CaptureDemo(NDemo* demo, const CaptureOptions& options) {
     const CapturePlan plan(options);
     SteppedClock clock(plan);
     DemoPlayer player;
-    // The surface letterboxes the picture in the offscreen frame, whatever its size.
-    player.surface = new NOpenGLSurface;
-    player.surface->SetDrawableSize(options.output.width, options.output.height);
-    // Frames follow the stepped clock, not the display.
-    player.surface->SetFramePacing(false);
+    player.surface = MakeSurface(options);
     player.demo = demo;
     demo->musicSwitch = true;
     demo->SetClock(&clock);

@@ -8,7 +8,8 @@
 
 const char kCaptureUsage[] =
     "usage: nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]\n"
-    "                      [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats] PATH\n"
+    "                      [--size WxH] [--video FILE.mp4] [--wav FILE.wav]\n"
+    "                      [--stats [--no-draw]] PATH\n"
     "  Plays the production PATH (dir/show: dir/show.dat or dir/data, document show.xml)\n"
     "  on a clock of N frames a second (default 30) and writes PNG frames\n"
     "  DIR/show-MMMMMMM.png (time in milliseconds): the first frame at or after each T,\n"
@@ -18,6 +19,8 @@ const char kCaptureUsage[] =
     "  its music through ffmpeg instead; --wav FILE.wav writes that span's sound.\n"
     "  --stats prints, per part, the engine's CPU time per frame without the OpenGL\n"
     "  calls (median and worst) and the most triangles and sprites one frame submitted.\n"
+    "  --no-draw plays through a renderer that draws nothing, without a display, for\n"
+    "  --stats alone: the same counts, no frames.\n"
     "  --help prints this text, --version the version.\n";
 
 namespace {
@@ -72,6 +75,8 @@ bool ReadFps(const char* text, int* fps) {
 bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error) {
     bool haveFrom = false;
     bool haveTo = false;
+    // Frames, a span of them, a video, its sound or their size.
+    bool outputAsked = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool takesValue = option == "--fps" || option == "--at" || option == "--from" ||
@@ -81,6 +86,7 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
             return false;
         }
         const char* value = takesValue ? argv[++i] : nullptr;
+        outputAsked = outputAsked || (takesValue && option != "--fps" && option != "--out");
         if (option == "--fps") {
             if (!ReadFps(value, &options->fps)) {
                 *error = "--fps wants a whole number from 1 to 1000, not " + std::string(value);
@@ -104,6 +110,8 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
             options->outDir = value;
         } else if (option == "--stats") {
             options->stats = true;
+        } else if (option == "--no-draw") {
+            options->noDraw = true;
         } else if (IsExportOption(option)) {
             if (!ReadExportOption(option, value, &options->output, error)) {
                 return false;
@@ -131,6 +139,10 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
         return false;
     }
     options->range = haveFrom;
+    if (options->noDraw && (!options->stats || outputAsked)) {
+        *error = "--no-draw draws no frames: it goes with --stats alone";
+        return false;
+    }
     return CheckExportOptions(options->output, !options->atMilliseconds.empty(), error);
 }
 

@@ -17,6 +17,8 @@ struct CaptureOptions {
     std::string outDir = ".";
     // Print the engine's cost per part at the end.
     bool stats = false;
+    // Play on the renderer that draws nothing: no display, no frames, only --stats.
+    bool noDraw = false;
     // Names the production as the player's own path does: dir/show.
     std::string path;
     // --video, --wav and --size.
@@ -26,7 +28,8 @@ struct CaptureOptions {
 extern const char kCaptureUsage[];
 
 // Reads `nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]
-// [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats] PATH`, times in seconds;
+// [--size WxH] [--video FILE.mp4] [--wav FILE.wav] [--stats [--no-draw]] PATH`, times in
+// seconds;
 // false with `error` set when the line cannot be used.
 bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::string* error);
 

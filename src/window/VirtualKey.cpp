@@ -1,4 +1,4 @@
-#include "render/VirtualKey.h"
+#include "window/VirtualKey.h"
 
 int VirtualKeyFromSdl(SDL_Keycode key) {
     // SDL names letter keys by their lower-case character whatever the shift state.

@@ -1,4 +1,4 @@
-#include "render/WinProp.h"
+#include "window/WinProp.h"
 
 #include <SDL.h>
 

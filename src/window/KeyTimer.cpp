@@ -1,8 +1,7 @@
-#include "render/KeyTimer.h"
+#include "window/KeyTimer.h"
 
 #include "base/Con.h"
 #include "base/Ticks.h"
-#include "sound/CurrentSound.h"
 
 namespace {
 
@@ -26,13 +25,13 @@ KeyTimer::KeyTimer() {
     }
 }
 
-void KeyTimer::KeyDown(int code) {
+void KeyTimer::KeyDown(int code, float musicSeconds) {
     if (!IsKeyCode(code) || downTicks[code] != kUp) {
         return;
     }
     downTicks[code] = GetTickCount();
     if (markCount < kKeyCount && code >= kFirstMarkKey && code <= kLastMarkKey) {
-        marks[markCount++] = {code, MusicSeconds()};
+        marks[markCount++] = {code, musicSeconds};
     }
 }
 

@@ -1,7 +1,8 @@
 // The key timer: which keys are down and since when, and the authoring marks. The
 // surface's window procedure feeds it every key press and release as a Windows
 // virtual-key number (Escape 27, space 32, letters 65 to 90), the numbers its users
-// compare against.
+// compare against. A press comes with the music time it happened at, which the
+// marks record: the timer knows no clock of its own.
 #pragma once
 
 #include <cstdint>
@@ -12,8 +13,9 @@ class KeyTimer {
 
     KeyTimer();
 
-    // Records the press of `code`; key repeats of a key already down change nothing.
-    void KeyDown(int code);
+    // Records the press of `code` at `musicSeconds`; key repeats of a key already down
+    // change nothing.
+    void KeyDown(int code, float musicSeconds);
     void KeyUp(int code);
     bool IsKeyDown(int code) const;
     // Logs every waiting mark as "Timer: [%c] %8.3f" and forgets them; the demo calls

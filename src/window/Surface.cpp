@@ -1,12 +1,12 @@
-#include "render/Surface.h"
+#include "window/Surface.h"
 
 #include <cstring>
 #include <initializer_list>
 
 #include "base/Con.h"
-#include "render/KeyTimer.h"
-#include "render/SurfaceLayout.h"
-#include "render/VirtualKey.h"
+#include "window/KeyTimer.h"
+#include "window/SurfaceLayout.h"
+#include "window/VirtualKey.h"
 
 NSurface* CurrentSurface = nullptr;
 bool QuitRequested = false;
@@ -168,7 +168,7 @@ void NSurface::Close() {
     }
 }
 
-bool NSurface::PumpMessages() {
+bool NSurface::PumpMessages(float musicSeconds) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_QUIT) {
@@ -176,7 +176,7 @@ bool NSurface::PumpMessages() {
         } else if (IsResize(event)) {
             WindowResized();
         } else {
-            WindowProc(event);
+            WindowProc(event, musicSeconds);
         }
     }
     return !QuitRequested;
@@ -190,7 +190,7 @@ bool NSurface::IsResize(const SDL_Event& event) const {
            event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED;
 }
 
-void NSurface::WindowProc(const SDL_Event& event) {
+void NSurface::WindowProc(const SDL_Event& event, float musicSeconds) {
     switch (event.type) {
         case SDL_KEYDOWN: {
             const int code = VirtualKeyFromSdl(event.key.keysym.sym);
@@ -198,7 +198,7 @@ void NSurface::WindowProc(const SDL_Event& event) {
                 return;
             }
             if (KeyTimer* keys = TheKeyTimer()) {
-                keys->KeyDown(code);
+                keys->KeyDown(code, musicSeconds);
             }
             if (code == kVirtualKeyEscape) {
                 QuitRequested = true;

@@ -1,4 +1,4 @@
-#include "render/SurfaceLayout.h"
+#include "window/SurfaceLayout.h"
 
 PixelRect CentredClientRect(int screenWidth, int screenHeight, int width, int height) {
     return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};

@@ -1,11 +1,11 @@
-// The player's one output window. NSurface owns the SDL window and the desktop side
-// effects of play; NOpenGLSurface (render/OpenGLSurface.h) adds the rendering context
-// and presents the frames.
+// The player's one output window. NSurface owns the SDL window, the desktop side
+// effects of play and the event pump; the renderer's surfaces (render/) add what the
+// frames are drawn with and present them.
 #pragma once
 
 #include <SDL.h>
 
-#include "render/WinProp.h"
+#include "window/WinProp.h"
 
 class NSurface {
   public:
@@ -27,12 +27,16 @@ class NSurface {
     // restored when the surface is destroyed.
     virtual void Close();
 
+    // True once Open gave the surface something to draw frames with.
+    virtual bool CanDraw() const { return false; }
+
     // Handles every pending event; true while no quit has been requested. Tells the
-    // surface when its window appears or changes size.
-    bool PumpMessages();
-    // Passes key presses and releases to the key timer; Escape and closing the window
-    // request the quit.
-    static void WindowProc(const SDL_Event& event);
+    // surface when its window appears or changes size. Key presses count as made at
+    // `musicSeconds`.
+    bool PumpMessages(float musicSeconds);
+    // Passes key presses and releases to the key timer, presses at `musicSeconds`;
+    // Escape and closing the window request the quit.
+    static void WindowProc(const SDL_Event& event, float musicSeconds);
 
     // The play mode, set before Open: full screen, or windowed (centred, or the
     // 320 x 240 corner window).

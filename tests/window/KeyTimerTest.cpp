@@ -1,4 +1,4 @@
-#include "render/KeyTimer.h"
+#include "window/KeyTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,13 @@ TEST(KeyTimer, ExistsOnlyOnceCreatedAndStaysTheSame) {
 
 TEST(KeyTimer, AKeyIsDownFromItsFirstPressUntilItsRelease) {
     KeyTimer keys;
-    keys.KeyDown('T');
-    keys.KeyDown('T');  // key repeat
+    keys.KeyDown('T', 0);
+    keys.KeyDown('T', 0);  // key repeat
     EXPECT_TRUE(keys.IsKeyDown('T'));
     keys.KeyUp('T');
     EXPECT_FALSE(keys.IsKeyDown('T'));
     for (int outside : {-1, 256}) {
-        keys.KeyDown(outside);
+        keys.KeyDown(outside, 0);
         EXPECT_FALSE(keys.IsKeyDown(outside));
     }
 }
@@ -27,7 +27,7 @@ TEST(KeyTimer, AKeyIsDownFromItsFirstPressUntilItsRelease) {
 TEST(KeyTimer, APressAtAnyTickCountCountsAsDown) {
     SetTickSource([] { return 0xFFFFFFFFu; });
     KeyTimer keys;
-    keys.KeyDown('B');
+    keys.KeyDown('B', 0);
     EXPECT_TRUE(keys.IsKeyDown('B'));
     SetTickSource(nullptr);
     EXPECT_NE(GetTickCount(), 0xFFFFFFFFu);

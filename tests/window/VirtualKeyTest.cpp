@@ -1,4 +1,4 @@
-#include "render/VirtualKey.h"
+#include "window/VirtualKey.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "render/SurfaceLayout.h"
+#include "window/SurfaceLayout.h"
 
 #include <gtest/gtest.h>
 

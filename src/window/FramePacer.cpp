@@ -1,4 +1,4 @@
-#include "render/FramePacer.h"
+#include "window/FramePacer.h"
 
 void FramePacer::Start(int frameRate, uint64_t now) {
     rate = frameRate > 0 ? frameRate : kDefaultRate;

@@ -1,4 +1,4 @@
-#include "render/FramePacer.h"
+#include "window/FramePacer.h"
 
 #include <gtest/gtest.h>
 
