@@ -91,6 +91,13 @@ bool AppendMember(const MemberAccess& access, uint32_t container, int type, cons
     return true;
 }
 
+void UnregisterClassesFrom(int first) {
+    if (IsClass(first)) {
+        memberCount = classes[first].firstMember;
+        classCount = first;
+    }
+}
+
 int FindClassByType(const std::type_info& type) {
     for (int i = 0; i < classCount; ++i) {
         if (*classes[i].type == type) {

@@ -79,3 +79,6 @@ bool AppendMember(const MemberAccess& access, uint32_t container, int type, cons
 int FindClassByType(const std::type_info& type);
 // The index of the class of that document name, without a message.
 int FindClassByName(const char* name);
+// Drops the classes from index `first` on, with their members. Only tests call it:
+// a test that registers a class of its own leaves the table as it found it.
+void UnregisterClassesFrom(int first);

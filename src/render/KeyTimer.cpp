@@ -62,3 +62,8 @@ KeyTimer& CreateKeyTimer() {
     processKeyTimerCreated = true;
     return processKeyTimer;
 }
+
+void ForgetKeyTimer() {
+    processKeyTimer = KeyTimer();
+    processKeyTimerCreated = false;
+}

@@ -119,6 +119,14 @@ int BassWrapper::ConstructedCount() {
     return constructedCount;
 }
 
+void BassWrapper::ForgetBinding() {
+    bass = {};
+    loaded = false;
+    constructedCount = 0;
+    libraryFile.clear();
+    libraryTable = nullptr;
+}
+
 void BassWrapper::SetMusic(unsigned char* data, const char* name, int byteCount, int soundFlags) {
     musicData = data;
     fileName = name;

@@ -33,6 +33,9 @@ class BassWrapper : public NSoundBase {
     static void SetLibraryTable(const BassLibraryTable* table);
     static bool IsLoaded();
     static int ConstructedCount();
+    // Back to the state before the first wrapper, configuration included. Only tests
+    // call it, so that each starts as a fresh process would.
+    static void ForgetBinding();
 
   private:
     int channel = 0;
