@@ -135,7 +135,7 @@ int GetClassIndex(const char* name) {
 int GetClassIndex(const NClass* object) {
     const int index = object ? FindClassByType(typeid(*object)) : NoClass;
     if (index == NoClass) {
-        Con.Report(2, 0, "NClass", 0, "GetClassIndex: Value class not found");
+        Con.ErrorFrom("NClass", "GetClassIndex: Value class not found");
     }
     return index;
 }
@@ -241,7 +241,7 @@ int SetMember(NClass* object, int member, NClass* value) {
             return -1;
         }
         if (!IsDerived(record.type, cls)) {
-            Con.Report(2, 0, "NClass", 0, "SetMember: classes do not match");
+            Con.ErrorFrom("NClass", "SetMember: classes do not match");
             return -1;
         }
     }
@@ -318,7 +318,7 @@ NClass* CreateObject(int classIndex) {
         return nullptr;
     }
     if (classIndex >= classCount) {
-        Con.Report(2, 0, "NClass", 0, "%d values, %d is an invalid index", classCount, classIndex);
+        Con.ErrorFrom("NClass", "%d values, %d is an invalid index", classCount, classIndex);
         return nullptr;
     }
     NClass* object = classes[classIndex].create();

@@ -65,12 +65,12 @@ void NTexture::Init() {
 
 int NTexture::PreparePixels() {
     if (!Bitmap) {
-        Con.Report(2, 0, "NTexture", 1, "missing Bitmap");
+        Con.ErrorFrom("NTexture", "missing Bitmap");
         return 1;
     }
     Bitmap->Init();
     if (!Bitmap->HasPixels()) {
-        Con.Report(2, 0, "NTexture", 2, "missing Bitmap Pixels");
+        Con.ErrorFrom("NTexture", "missing Bitmap Pixels");
         return 1;
     }
     // OpenGL takes texture rows left to right, the bottom row first.
