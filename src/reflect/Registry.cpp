@@ -56,10 +56,10 @@ const MemberRecord* GetMemberRecord(int member) {
     return ValidMember(member) ? &members[member] : nullptr;
 }
 
-int AppendClass(const std::type_info& type, NClass* (*create)(), uint32_t container, int parent,
-                bool inheritsMembers, const char* name) {
-    classes[classCount] =
-        ClassRecord{&type, create, container, parent, inheritsMembers, 0, memberCount, name};
+int AppendClass(const ClassRecord& record) {
+    classes[classCount] = record;
+    classes[classCount].memberCount = 0;
+    classes[classCount].firstMember = memberCount;
     return classCount++;
 }
 
@@ -323,5 +323,18 @@ NClass* CreateObject(int classIndex) {
     }
     NClass* object = classes[classIndex].create();
     ObjectList.Add(object, classIndex);
+    return object;
+}
+
+// Objects read from text are listed too: like every compiled object they live until
+// the process ends, and the list keeps them reachable.
+NClass* CreateObjectFromText(int classIndex, const char* text) {
+    if (!IsClass(classIndex) || !classes[classIndex].readText) {
+        return nullptr;
+    }
+    NClass* object = classes[classIndex].readText(text);
+    if (object) {
+        ObjectList.Add(object, classIndex);
+    }
     return object;
 }

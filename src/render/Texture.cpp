@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <typeinfo>
 
 #include "base/Con.h"
 #include "image/Bitmap.h"
+#include "reflect/ObjectList.h"
+#include "reflect/Registry.h"
 #include "render/RenderingContext.h"
 
 namespace {
@@ -49,6 +52,19 @@ const char* GluErrorText(GLint error) {
 
 void NTexture::Members(MemberTable<NTexture>& m) {
     m.Add<&NTexture::Bitmap>("Bitmap");
+}
+
+NTexture* ReadTextureValue(const char* text) {
+    // A file name cannot be empty; the caller then makes a default texture.
+    if (!text || !text[0]) {
+        return nullptr;
+    }
+    auto* bitmap = new NBitmap;
+    bitmap->SetName(text);
+    ObjectList.Add(bitmap, FindClassByType(typeid(NBitmap)));
+    auto* texture = new NTexture;
+    texture->Bitmap = bitmap;
+    return texture;
 }
 
 void NTexture::Init() {

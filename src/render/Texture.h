@@ -58,3 +58,8 @@ class NTexture : public NClass {
     // Estimated video memory in bytes.
     int sizeEstimate = 0;
 };
+
+// The text form of a texture, its image's file name: a new texture with a new
+// bitmap that holds a copy of the name (listed among the created objects, so it
+// lives as long as the texture). Nothing is loaded here. Null for an empty name.
+NTexture* ReadTextureValue(const char* text);
