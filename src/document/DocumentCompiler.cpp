@@ -42,11 +42,11 @@ bool AlreadyLinked(const NTreeNodeClass* entry, const NTreeNodeClass* parent) {
 // The class, `cls` or one it derives from, whose list entries carry a time; NoClass
 // when none does.
 int EntryTimeClass(int cls) {
-    for (const ClassRecord* record = GetClassRecord(cls); record;
-         cls = record->parent, record = GetClassRecord(cls)) {
+    while (const ClassRecord* record = GetClassRecord(cls)) {
         if (record->entryTimeMember) {
             return cls;
         }
+        cls = record->parent;
     }
     return NoClass;
 }

@@ -3,9 +3,9 @@
 // roles and names) and nothing of the vocabulary: classes, their members, their text
 // forms and what a timed list entry sets all come from the registry.
 //
-// One compiler compiles one tree once; everything it keeps while doing so (the
-// container being filled, the name index, the error limit) lives in the
-// instance, so compiles never share state.
+// Everything a compile keeps while it runs (the container being filled, the name
+// index, the error limit, the trace) lives in the compiler and starts afresh with
+// each Compile, so no compile sees what another left behind.
 #pragma once
 
 #include <cstdint>
