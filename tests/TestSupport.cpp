@@ -1,6 +1,19 @@
 #include "TestSupport.h"
 
+#include "app/ClassTable.h"
 #include "base/Con.h"
+#include "base/FrameStats.h"
+#include "base/FrameTime.h"
+#include "base/Ticks.h"
+#include "io/Data.h"
+#include "io/Text.h"
+#include "reflect/Registry.h"
+#include "render/Renderer.h"
+#include "render/VertexPool.h"
+#include "scene/Scene.h"
+#include "sound/CurrentSound.h"
+#include "window/KeyTimer.h"
+#include "window/Surface.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,6 +69,54 @@ ChangeDir::~ChangeDir() {
 
 std::string LogText() {
     return Con.BufferText() ? Con.BufferText() : "";
+}
+
+namespace {
+
+// The log as the process-wide object is constructed: every output off, the
+// default buffer size, nothing counted.
+void ResetLog() {
+    Con.SetEcho(false);
+    Con.AttachFile(false);
+    Con.SetFileName("nimbus.log");
+    Con.EnableBuffer(false);
+    Con.SetBufferSize(32000);
+    Con.ResetErrorCount();
+}
+
+// The class table stays registered; classes a test registered for itself go.
+void ResetRegistry() {
+    static const int tableClasses = [] {
+        NClassRegistration();
+        return ClassCount();
+    }();
+    UnregisterClassesFrom(tableClasses);
+}
+
+void ResetFrameState() {
+    CurrentTime = 0;
+    PartFade = 1;
+    TheFrameStats = FrameStats{};
+    SetTickSource(nullptr);
+    CurrentScene = nullptr;
+    RenderPass = 1;
+    CurrentVertexPool = nullptr;
+    CurrentSurface = nullptr;
+    QuitRequested = false;
+    CurrentSound = nullptr;
+    SelectRenderer(TheOpenGLRenderer());
+}
+
+}  // namespace
+
+void ResetProcessState() {
+    ResetLog();
+    ResetRegistry();
+    ResetFrameState();
+    DefaultInput.Unmount();
+    DefaultOutput.Unmount();
+    NText::ForgetReportedError();
+    ForgetKeyTimer();
 }
 
 std::string TestDataPath(const std::string& relative) {

@@ -44,4 +44,10 @@ std::string CorpusPath(const std::string& relative);
 // What the log buffer holds; empty when it is off.
 std::string LogText();
 
+// Puts the process-wide state (the log, the registry, the frame state, the default
+// streams and the other objects every layer shares) back as a fresh process has it,
+// with the class table registered. The test program calls it before every test, so
+// that tests run in one process, in any order.
+void ResetProcessState();
+
 }  // namespace test

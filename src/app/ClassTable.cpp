@@ -60,17 +60,19 @@
 #include "values/LinVectValue.h"
 #include "values/StaticPosVelAccFloat.h"
 #include "values/StaticPosVelAccVect.h"
+#include "values/ValueReader.h"
 #include "values/VectValue.h"
 
 namespace {
 
 // The document vocabulary: one row per class, in the order that fixes the class
-// indexes. Each class lists its own members next to its declaration.
+// indexes. Each class lists its own members next to its declaration; a row adds the
+// reader of the class's text form, if it has one.
 constexpr ClassEntry kClassTable[] = {
-    Entry<NFloatValue>("Float", kOwnMembersOnly),
-    Entry<NVectValue>("Vector", kInherits),
+    Entry<NFloatValue>("Float", kOwnMembersOnly).ReadsText<&ReadFloatValue>(),
+    Entry<NVectValue>("Vector", kInherits).ReadsText<&ReadVectValue>(),
     Entry<NDeltaFloatValue, NFloatValue>("DeltaFloat", kInherits),
-    Entry<NColorValue>("Color", kOwnMembersOnly),
+    Entry<NColorValue>("Color", kOwnMembersOnly).ReadsText<&ReadColorValue>(),
     Entry<NBSFloatValue, NFloatValue>("BSFloatValue", kOwnMembersOnly),
     Entry<NLinColorValue, NColorValue>("LinColorValue", kOwnMembersOnly),
     Entry<NLinVectValue, NVectValue>("LinVectValue", kOwnMembersOnly),
@@ -78,7 +80,7 @@ constexpr ClassEntry kClassTable[] = {
     Entry<NDynamicColorValue, NColorValue>("DynamicColor", kInherits),
     Entry<NString>("String", kInherits),
     Entry<NBitmap>("Bitmap", kInherits),
-    Entry<NTexture>("Texture", kInherits),
+    Entry<NTexture>("Texture", kInherits).ReadsText<&ReadTextureValue>(),
     Entry<NShader>("Shader", kInherits),
     Entry<NMaterial>("Material", kInherits),
     Entry<NTransformNodeContent>("TransformNodeContent", kInherits),
@@ -92,7 +94,7 @@ constexpr ClassEntry kClassTable[] = {
     Entry<NDrawable, NTransformNodeContent>("Drawable", kInherits),
     Entry<NMesh, NDrawable>("Mesh", kInherits),
     Entry<NStillImage>("StillImage", kInherits),
-    Entry<NScene>("Scene", kInherits),
+    Entry<NScene>("Scene", kInherits).ListEntryTimeSets("EndTime"),
     Entry<NTestScene01, NScene>("TestScene01", kInherits),
     Entry<NPart>("Part", kInherits),
     Entry<NPartImage, NPart>("PartImage", kInherits),

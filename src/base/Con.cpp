@@ -82,6 +82,14 @@ void NCon::Error(const char* format, ...) {
     va_end(args);
 }
 
+void NCon::ErrorFrom(const char* source, const char* format, ...) {
+    ++errorCount;
+    va_list args;
+    va_start(args, format);
+    Compose(kErrorPrefix, source, format, args, true);
+    va_end(args);
+}
+
 void NCon::Report(int kind, int /*sourceId*/, const char* source, int /*code*/, const char* format,
                   ...) {
     ++errorCount;

@@ -18,6 +18,8 @@ class NCon {
     void PrintLine(const char* format, ...) NIMBUS_PRINTF(2, 3);
     void Warning(const char* format, ...) NIMBUS_PRINTF(2, 3);
     void Error(const char* format, ...) NIMBUS_PRINTF(2, 3);
+    // An error that names its source, the reporting class: "Error: NBitmap: text".
+    void ErrorFrom(const char* source, const char* format, ...) NIMBUS_PRINTF(3, 4);
     // Kind 1 is a warning, kind 2 an error, any other kind has no prefix; all count.
     void Report(int kind, int sourceId, const char* source, int code, const char* format, ...)
         NIMBUS_PRINTF(6, 7);

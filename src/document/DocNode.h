@@ -40,6 +40,10 @@ struct DocNode {
 
 // The value of an element without character data.
 constexpr const char kBlankValue[] = "<blank>";
+// The dialect's own element names: the root element, and the key of a keyframed
+// value, which names no class.
+constexpr const char kRootElement[] = "Nimbus";
+constexpr const char kKeyElement[] = "Key";
 
 // Makes `node` (which has no children) the first child of `parent`. 1 when the
 // tree is inconsistent (the first child has a prev); the link is not made then.

@@ -1,16 +1,10 @@
-// The document compiler: turns the node tree of a loaded document into linked
-// engine objects.
+#include "document/DocumentCompiler.h"
+
 #include <cstdio>
 #include <cstring>
 
 #include "base/Con.h"
-#include "document/BasicValueReader.h"
-#include "document/DocNode.h"
-#include "document/NimbusDocument.h"
-#include "image/Bitmap.h"
-#include "reflect/ObjectList.h"
 #include "reflect/Registry.h"
-#include "render/Texture.h"
 #include "values/KeyReader.h"
 
 namespace {
@@ -45,24 +39,35 @@ bool AlreadyLinked(const NTreeNodeClass* entry, const NTreeNodeClass* parent) {
     return false;
 }
 
+// The class, `cls` or one it derives from, whose list entries carry a time; NoClass
+// when none does.
+int EntryTimeClass(int cls) {
+    while (const ClassRecord* record = GetClassRecord(cls)) {
+        if (record->entryTimeMember) {
+            return cls;
+        }
+        cls = record->parent;
+    }
+    return NoClass;
+}
+
 }  // namespace
 
-NClass* NimbusDocument::Lookup() {
-    if (!soughtName) {
+NClass* DocumentCompiler::Lookup(const Reference& sought) {
+    if (!sought.name) {
         return nullptr;
     }
-    stopped = false;
-    // The trace of "FloatR" reports every named node visited, so it walks all of them
-    // while it is still logged.
-    const bool trace = strcmp(soughtName, "FloatR") == 0 && traceLines < kMaxTraceLines;
-    const auto& candidates = trace ? index.AllNamed() : index.Named(soughtName);
+    // The trace reports every named node visited, so it walks all of them while it is
+    // still logged.
+    const bool trace =
+        tracedName && strcmp(sought.name, tracedName) == 0 && traceLines < kMaxTraceLines;
+    const auto& candidates = trace ? index.AllNamed() : index.Named(sought.name);
     int skipUntil = 0;
     for (const DocNode* node : candidates) {
         if (TooManyErrors()) {
             return nullptr;
         }
-        if (stopNode && node->order >= stopNode->order) {
-            stopped = true;
+        if (sought.stop && node->order >= sought.stop->order) {
             return nullptr;
         }
         if (node->order < skipUntil) {
@@ -72,7 +77,7 @@ NClass* NimbusDocument::Lookup() {
             ++traceLines;
             Con.PrintLine("Lookup %s %p", node->name, static_cast<void*>(node->firstChild));
         }
-        if (strcmp(node->name, soughtName) != 0) {
+        if (strcmp(node->name, sought.name) != 0) {
             continue;
         }
         if (!node->object) {
@@ -83,71 +88,33 @@ NClass* NimbusDocument::Lookup() {
             continue;
         }
         const int found = GetClassIndex(node->object);
-        if (IsDerived(soughtClass, found)) {
+        if (IsDerived(sought.cls, found)) {
             return node->object;
         }
         Con.Error("Reference: node %s is of class %s which is incompatible with class %s",
-                  node->name, Text(GetClassName(found)), Text(GetClassName(soughtClass)));
+                  node->name, Text(GetClassName(found)), Text(GetClassName(sought.cls)));
     }
     return nullptr;
 }
 
-NClass* NimbusDocument::Find(const char* name, int cls, const DocNode* stop) {
-    soughtName = name;
-    soughtClass = cls;
-    stopNode = stop;
-    return Lookup();
-}
-
-void NimbusDocument::Compile() {
-    index.Build(&root);
-    root.childFailed = 0;
+void DocumentCompiler::Compile(DocNode* root) {
+    index.Build(root);
+    root->childFailed = 0;
     containerKind = kContainerNone;
     containerClass = NoClass;
-    depth = 1;
     errorLimit = Con.ErrorCount() + kMaxCompileErrors;
     halted = false;
     traceLines = 0;
-    CompileNode(&root);
-    if (root.childFailed) {
+    CompileNode(root);
+    if (root->childFailed) {
         Con.Warning("Compile: Unexpected nodes found");
     }
     index.Clear();
 }
 
-NClass* NimbusDocument::CompileAndFind(const char* className) {
-    Compile();
-    if (!className) {
-        return nullptr;
-    }
-    const int cls = GetClassIndex(className);
-    if (cls < 0) {
-        return nullptr;
-    }
-    for (DocNode* child = root.firstChild; child; child = child->next) {
-        if (child->object && IsDerived(cls, GetClassIndex(child->object))) {
-            return child->object;
-        }
-    }
-    return nullptr;
-}
-
-void NimbusDocument::Destroy() {
-    ForgetObjects(&root);
-    Con.PrintLine("Destroy: Remnant objects: DISABLED");
-    Con.PrintLine("Destroy: Done.");
-}
-
-void NimbusDocument::ForgetObjects(DocNode* node) {
-    for (; node; node = node->next) {
-        node->object = nullptr;
-        ForgetObjects(node->firstChild);
-    }
-}
-
 // Once a compile has counted this many messages the rest would only repeat them: a
 // document of thousands of broken references would otherwise log millions of lines.
-bool NimbusDocument::TooManyErrors() {
+bool DocumentCompiler::TooManyErrors() {
     if (!halted && Con.ErrorCount() >= errorLimit) {
         halted = true;
         Con.Error("Compile: too many errors, compilation stopped");
@@ -155,7 +122,7 @@ bool NimbusDocument::TooManyErrors() {
     return halted;
 }
 
-void NimbusDocument::CompileNode(DocNode* node) {
+void DocumentCompiler::CompileNode(DocNode* node) {
     if (TooManyErrors()) {
         return;
     }
@@ -169,12 +136,10 @@ void NimbusDocument::CompileNode(DocNode* node) {
     }
 }
 
-void NimbusDocument::CompileChildren(DocNode* node) {
-    ++depth;
+void DocumentCompiler::CompileChildren(DocNode* node) {
     for (DocNode* child = node->firstChild; child; child = child->next) {
         CompileNode(child);
     }
-    --depth;
     if (node->container != kContainerNone) {
         containerKind = kContainerNone;
     }
@@ -183,16 +148,16 @@ void NimbusDocument::CompileChildren(DocNode* node) {
     }
 }
 
-NimbusDocument::Outcome NimbusDocument::CompileElement(DocNode* node) {
+DocumentCompiler::Outcome DocumentCompiler::CompileElement(DocNode* node) {
     DocNode* parent = node->parent;
     if (!parent) {
-        if (!node->className || strcmp(node->className, "Nimbus") != 0) {
+        if (!node->className || strcmp(node->className, kRootElement) != 0) {
             Con.Error("root node must be \"Nimbus\"");
             return kFailed;
         }
         return kCompiled;
     }
-    if (strcmp(node->className, "Key") == 0) {
+    if (strcmp(node->className, kKeyElement) == 0) {
         const bool added = ReadKey(parent->object, parent->className, node->time, node->value);
         return added ? kCompiled : kFailed;
     }
@@ -210,7 +175,7 @@ NimbusDocument::Outcome NimbusDocument::CompileElement(DocNode* node) {
     return CompileTopLevel(node, cls);
 }
 
-NimbusDocument::Outcome NimbusDocument::CompileEntry(DocNode* node, int cls) {
+DocumentCompiler::Outcome DocumentCompiler::CompileEntry(DocNode* node, int cls) {
     if (cls < 0) {
         Con.Error("containers can not contain basic types");
         return kSkipped;
@@ -219,7 +184,7 @@ NimbusDocument::Outcome NimbusDocument::CompileEntry(DocNode* node, int cls) {
         Con.Error("members of containers can not be containers themselves");
         return kFailed;
     }
-    NClass* found = Find(node->name, containerClass, nullptr);
+    NClass* found = Lookup({node->name, containerClass, nullptr});
     if (!found) {
         Con.Error("invalid reference to object %s of class %s", Text(node->name), node->className);
         return kFailed;
@@ -235,7 +200,7 @@ NimbusDocument::Outcome NimbusDocument::CompileEntry(DocNode* node, int cls) {
     return kCompiled;
 }
 
-bool NimbusDocument::LinkListEntry(DocNode* node, NClass* found) {
+bool DocumentCompiler::LinkListEntry(DocNode* node, NClass* found) {
     auto* root = dynamic_cast<NListNodeClass*>(node->parent->object);
     if (!root) {
         Con.Error("missing root node in list container");
@@ -248,13 +213,14 @@ bool NimbusDocument::LinkListEntry(DocNode* node, NClass* found) {
         return false;
     }
     entry->SetParent(root);
-    if (IsDerived(FindClassByName("Scene"), containerClass)) {
-        SetSceneEndTime(node, found);
+    const int timedClass = EntryTimeClass(containerClass);
+    if (timedClass != NoClass) {
+        SetEntryTime(node, found, timedClass);
     }
     return true;
 }
 
-bool NimbusDocument::LinkTreeEntry(DocNode* node, NClass* found) {
+bool DocumentCompiler::LinkTreeEntry(DocNode* node, NClass* found) {
     auto* parent = dynamic_cast<NTreeNodeClass*>(node->parent->object);
     if (!parent) {
         Con.Error("missing parent node in tree container");
@@ -270,9 +236,9 @@ bool NimbusDocument::LinkTreeEntry(DocNode* node, NClass* found) {
     return true;
 }
 
-// A scene list entry may carry the scene's end time.
-void NimbusDocument::SetSceneEndTime(DocNode* node, NClass* scene) {
-    Con.PrintLine("Scene list node Time=[%s]", Text(node->time));
+// A list entry may carry a time for its object, where the list's class says so.
+void DocumentCompiler::SetEntryTime(DocNode* node, NClass* entry, int timedClass) {
+    Con.PrintLine("%s list node Time=[%s]", GetClassName(timedClass), Text(node->time));
     if (!node->time) {
         return;
     }
@@ -281,15 +247,15 @@ void NimbusDocument::SetSceneEndTime(DocNode* node, NClass* scene) {
         Con.Error("key time [%s] is invalid", node->time);
         return;
     }
-    const int endTime = GetMemberIndex(scene, "EndTime");
-    if (time != 0 && endTime >= 0) {
+    const int member = GetMemberIndex(entry, GetClassRecord(timedClass)->entryTimeMember);
+    if (time != 0 && member >= 0) {
         char text[64];
         snprintf(text, sizeof text, "%.9g", time);
-        SetMember(scene, endTime, text);
+        SetMember(entry, member, text);
     }
 }
 
-NimbusDocument::Outcome NimbusDocument::CompileMember(DocNode* node, int cls) {
+DocumentCompiler::Outcome DocumentCompiler::CompileMember(DocNode* node, int cls) {
     DocNode* parent = node->parent;
     NClass* owner = parent->object;
     if (!node->role) {
@@ -335,7 +301,7 @@ NimbusDocument::Outcome NimbusDocument::CompileMember(DocNode* node, int cls) {
     return SetObjectMember(node, member, cls);
 }
 
-NimbusDocument::Outcome NimbusDocument::OpenContainer(DocNode* node, int member, int cls) {
+DocumentCompiler::Outcome DocumentCompiler::OpenContainer(DocNode* node, int member, int cls) {
     containerKind = node->container;
     containerClass = cls;
     if (node->name) {
@@ -346,7 +312,7 @@ NimbusDocument::Outcome NimbusDocument::OpenContainer(DocNode* node, int member,
     return kCompiled;
 }
 
-NimbusDocument::Outcome NimbusDocument::SetObjectMember(DocNode* node, int member, int cls) {
+DocumentCompiler::Outcome DocumentCompiler::SetObjectMember(DocNode* node, int member, int cls) {
     DocNode* parent = node->parent;
     // A texture read from its text already has its bitmap: a second one would drop
     // the first and the text that named it.
@@ -355,7 +321,7 @@ NimbusDocument::Outcome NimbusDocument::SetObjectMember(DocNode* node, int membe
                   Text(parent->name), parent->value);
         return kFailed;
     }
-    NClass* object = node->name ? Find(node->name, cls, node) : nullptr;
+    NClass* object = node->name ? Lookup({node->name, cls, node}) : nullptr;
     const bool reference = object != nullptr;
     if (reference && node->firstChild) {
         Con.Error("reference is expanded (node %s of class %s)", node->name,
@@ -376,7 +342,7 @@ NimbusDocument::Outcome NimbusDocument::SetObjectMember(DocNode* node, int membe
     return kCompiled;
 }
 
-NimbusDocument::Outcome NimbusDocument::CompileTopLevel(DocNode* node, int cls) {
+DocumentCompiler::Outcome DocumentCompiler::CompileTopLevel(DocNode* node, int cls) {
     if (node->container != kContainerNone) {
         Con.Error("the root node may not be a container");
         return kFailed;
@@ -390,17 +356,10 @@ NimbusDocument::Outcome NimbusDocument::CompileTopLevel(DocNode* node, int cls) 
     return kCompiled;
 }
 
-// From the element's text where a value reader reads it, else a default object.
-// Objects read from text join the list of created objects too: like every compiled
-// object they live until the process ends, and the list keeps them reachable.
-NClass* NimbusDocument::MakeObject(DocNode* node, int cls) {
+// From the element's text where the class has a text form, else a default object.
+NClass* DocumentCompiler::MakeObject(DocNode* node, int cls) {
     if (!IsBlank(node->value)) {
-        if (NClass* object = ReadBasicValue(node->className, node->value)) {
-            ObjectList.Add(object, cls);
-            // A texture's text makes its bitmap too, which must be kept as well.
-            if (auto* texture = dynamic_cast<NTexture*>(object)) {
-                ObjectList.Add(texture->Bitmap, GetClassIndex(texture->Bitmap));
-            }
+        if (NClass* object = CreateObjectFromText(cls, node->value)) {
             return object;
         }
     }

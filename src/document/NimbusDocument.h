@@ -3,7 +3,8 @@
 #pragma once
 
 #include "document/DocNode.h"
-#include "document/DocumentIndex.h"
+
+class NClass;
 
 class NimbusDocument {
   public:
@@ -20,7 +21,8 @@ class NimbusDocument {
     // Success is told by the log's error count alone.
     void Load(const char* name);
 
-    // Turns the tree into objects; failures are logged and counted.
+    // Turns the tree into objects, with a compiler of its own for each call;
+    // failures are logged and counted.
     void Compile();
     // Compiles, then returns the first top-level object of `className` or a class
     // derived from it, or null.
@@ -35,48 +37,9 @@ class NimbusDocument {
     const char* FileName() const { return fileName; }
 
   private:
-    // What became of one element: its children are compiled or not, and its
-    // parent learns of a failure or not.
-    enum Outcome { kCompiled, kFailed, kSkipped, kFailedKeepChildren };
-
-    // The object named `name` of class `cls` (or derived), searched in document
-    // order up to `stop`; null when there is none.
-    NClass* Find(const char* name, int cls, const DocNode* stop);
-    NClass* Lookup();
-    void CompileNode(DocNode* node);
-    void CompileChildren(DocNode* node);
-    Outcome CompileElement(DocNode* node);
-    Outcome CompileEntry(DocNode* node, int cls);
-    Outcome CompileMember(DocNode* node, int cls);
-    Outcome CompileTopLevel(DocNode* node, int cls);
-    Outcome OpenContainer(DocNode* node, int member, int cls);
-    Outcome SetObjectMember(DocNode* node, int member, int cls);
-    bool LinkListEntry(DocNode* node, NClass* found);
-    bool LinkTreeEntry(DocNode* node, NClass* found);
-    void SetSceneEndTime(DocNode* node, NClass* scene);
-    NClass* MakeObject(DocNode* node, int cls);
     void ForgetObjects(DocNode* node);
-    // True, logged once, when the compile has counted kMaxCompileErrors messages.
-    bool TooManyErrors();
 
-    static constexpr int kMaxCompileErrors = 1000;
-    static constexpr int kMaxTraceLines = 1000;
-
-    // The lookup request.
-    int soughtClass = NoClass;
-    const char* soughtName = nullptr;
-    const DocNode* stopNode = nullptr;
-    bool stopped = false;
     DocNode root;
-    // The container being compiled: kContainerNone outside container elements.
-    uint32_t containerKind = kContainerNone;
-    int containerClass = NoClass;
-    int depth = 0;
-    // The error count at which the compile stops, and whether it has.
-    int errorLimit = 0;
-    bool halted = false;
-    int traceLines = 0;
-    DocumentIndex index;
     char* fileName = nullptr;
 };
 

@@ -8,11 +8,6 @@
 
 namespace {
 
-// The depth of the element that most recently opened a List or Tree container, 0
-// when none is open; it only decides whether a missing role is worth a warning.
-// Process-wide, and kept from one load to the next.
-int openContainerDepth = 0;
-
 bool Equal(const char* a, const char* b) {
     return a && strcmp(a, b) == 0;
 }
@@ -39,6 +34,7 @@ int NimbusTextFile::Load(const char* name, DocNode* root) {
     ReplaceText(fileName, name);
     declarationSeen = false;
     rootSeen = false;
+    openContainerDepth = 0;
     failed = false;
     DiscardText();
     text = new NText(NData::kInput);
@@ -76,7 +72,7 @@ bool NimbusTextFile::ReadElement(DocNode* node) {
     text->SetCompound(false);
     if (depth == 0) {
         rootSeen = true;
-        if (strcmp(text->Word(), "Nimbus") != 0) {
+        if (strcmp(text->Word(), kRootElement) != 0) {
             Con.Error("root node must be \"Nimbus\"");
             return false;
         }
@@ -234,12 +230,12 @@ bool NimbusTextFile::ReadAttributes(DocNode* node) {
 
 void NimbusTextFile::CheckElement(const DocNode* node) const {
     const char* className = node->className;
-    if (node->time && !Equal(className, "Key") && !Equal(className, "Scene")) {
+    if (node->time && !Equal(className, kKeyElement) && !Equal(className, "Scene")) {
         Con.Error(
             "Only Key objects can have a Time attribute, object %s of class %s is not suitable",
             Printable(node->name), className);
     }
-    if (!node->role && depth > 1 && openContainerDepth == 0 && !Equal(className, "Key")) {
+    if (!node->role && depth > 1 && openContainerDepth == 0 && !Equal(className, kKeyElement)) {
         if (node->name) {
             Con.Warning("role of object %s of class %s is missing", node->name, className);
         } else {

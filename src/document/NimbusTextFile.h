@@ -36,4 +36,8 @@ class NimbusTextFile : public NimbusFile {
     bool WriteStartTag(const DocNode* node, bool empty);
     bool WriteEndTag(const DocNode* node);
     void DiscardText();
+
+    // The depth of the element that most recently opened a List or Tree container, 0
+    // when none is open; it only decides whether a missing role is worth a warning.
+    int openContainerDepth = 0;
 };

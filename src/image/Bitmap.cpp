@@ -82,7 +82,7 @@ void NBitmap::Members(MemberTable<NBitmap>& m) {
 void NBitmap::Init() {
     NData stream(NData::kInput);
     if (!stream.Backend()) {
-        Con.Report(2, 0, "NBitmap", 0, "missing DefaultIn");
+        Con.ErrorFrom("NBitmap", "missing DefaultIn");
         return;
     }
     if (Pixels) {
@@ -159,7 +159,7 @@ void NBitmap::MakeColourWithImageAlpha(NData& stream) {
 
 void NBitmap::Load(NData& stream) {
     if (Pixels) {
-        Con.Report(2, 0, "NBitmap", 0, "Load: Pixels already exist");
+        Con.ErrorFrom("NBitmap", "Load: Pixels already exist");
         return;
     }
     if (FileKind == kGenerated) {
@@ -173,7 +173,7 @@ void NBitmap::Load(NData& stream) {
     const bool read = opened && codec->Read() == 0;
     const bool closed = stream.CloseFile() == 0;
     if (!opened || !read || !closed) {
-        Con.Report(2, 0, "NBitmap", 0, "can not load <%s>", PrintableName(Name));
+        Con.ErrorFrom("NBitmap", "can not load <%s>", PrintableName(Name));
         ReleasePixels();
         return;
     }

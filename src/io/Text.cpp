@@ -350,6 +350,10 @@ int NText::ReadAttribute() {
     return SkipWhitespace();
 }
 
+void NText::ForgetReportedError() {
+    errorReported = false;
+}
+
 void NText::ReportError(int code) {
     if (errorReported) {
         return;

@@ -70,6 +70,9 @@ class NText : public NData {
     // Logs the code with the file name and the cursor position. Only the first
     // report of the whole process is logged: later failures are consequences.
     void ReportError(int code);
+    // Lets the next report be logged again. Only tests call it, so that each starts
+    // as a fresh process would.
+    static void ForgetReportedError();
 
     // Writing; each returns 0, or 1 when memory is exhausted, an argument is null or
     // the file is not open for writing. A word or character is preceded by one

@@ -34,8 +34,10 @@ bool RegisterClasses(const ClassEntry* entries, int count) {
         if (!CheckEntry(entries[i], first + i, &parent)) {
             return false;
         }
-        AppendClass(*entries[i].type(), entries[i].create, entries[i].container, parent,
-                    entries[i].inheritsMembers, entries[i].name);
+        const ClassEntry& entry = entries[i];
+        AppendClass(ClassRecord{entry.type(), entry.create, entry.container, parent,
+                                entry.inheritsMembers, 0, 0, entry.name, entry.readText,
+                                entry.entryTimeMember});
     }
     // Members go in a second pass, so that a member can name any class of the table.
     for (int i = 0; i < count; ++i) {

@@ -10,16 +10,6 @@
 constexpr bool kInherits = true;
 constexpr bool kOwnMembersOnly = false;
 
-struct ClassEntry {
-    const char* name;
-    const std::type_info* (*type)();
-    NClass* (*create)();
-    const std::type_info* (*parentType)();
-    bool inheritsMembers;
-    uint32_t container;
-    void (*members)();
-};
-
 namespace registration_detail {
 
 // The prototype gives the exact dynamic type, as instances will report it.
@@ -37,6 +27,11 @@ NClass* CreateThroughPrototype() {
     return prototype.Create();
 }
 
+template <auto Reader>
+NClass* ReadThrough(const char* text) {
+    return Reader(text);
+}
+
 // Only the members a class declares itself: a `Members` inherited from a parent
 // takes the parent's table and does not match.
 template <class T>
@@ -48,6 +43,35 @@ void AppendMembers() {
 }
 
 }  // namespace registration_detail
+
+struct ClassEntry {
+    const char* name;
+    const std::type_info* (*type)();
+    NClass* (*create)();
+    const std::type_info* (*parentType)();
+    bool inheritsMembers;
+    uint32_t container;
+    void (*members)();
+    NClass* (*readText)(const char* text) = nullptr;
+    const char* entryTimeMember = nullptr;
+
+    // Elements of the class may give the whole object as character data, which
+    // `Reader` turns into a new object (null when the text does not read). A reader
+    // that makes further objects lists them itself.
+    template <auto Reader>
+    constexpr ClassEntry ReadsText() const {
+        ClassEntry entry = *this;
+        entry.readText = &registration_detail::ReadThrough<Reader>;
+        return entry;
+    }
+    // The Time attribute of an entry of a list of the class sets `member` of the
+    // entry's object.
+    constexpr ClassEntry ListEntryTimeSets(const char* member) const {
+        ClassEntry entry = *this;
+        entry.entryTimeMember = member;
+        return entry;
+    }
+};
 
 template <class T, class Parent = void>
 constexpr ClassEntry Entry(const char* name, bool inheritsMembers,

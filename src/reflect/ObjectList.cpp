@@ -33,7 +33,7 @@ ObjectRecord* NList::Get() {
     }
     ObjectRecord* record = freeChain;
     if (!record->free) {
-        Con.Report(2, 0, "NList", 0, "Invalid Get");
+        Con.ErrorFrom("NList", "Invalid Get");
     }
     freeChain = record->next;
     ObjectRecord* ring = Ring();
@@ -58,7 +58,7 @@ void NList::Add(NClass* object, int classIndex) {
 
 void NList::Free(ObjectRecord* record) {
     if (record->free) {
-        Con.Report(2, 0, "NList", 0, "Invalid Free");
+        Con.ErrorFrom("NList", "Invalid Free");
         return;
     }
     if (record->object && record->object->listRecord == record) {

@@ -56,10 +56,10 @@ const MemberRecord* GetMemberRecord(int member) {
     return ValidMember(member) ? &members[member] : nullptr;
 }
 
-int AppendClass(const std::type_info& type, NClass* (*create)(), uint32_t container, int parent,
-                bool inheritsMembers, const char* name) {
-    classes[classCount] =
-        ClassRecord{&type, create, container, parent, inheritsMembers, 0, memberCount, name};
+int AppendClass(const ClassRecord& record) {
+    classes[classCount] = record;
+    classes[classCount].memberCount = 0;
+    classes[classCount].firstMember = memberCount;
     return classCount++;
 }
 
@@ -89,6 +89,13 @@ bool AppendMember(const MemberAccess& access, uint32_t container, int type, cons
     ++memberCount;
     ++owner.memberCount;
     return true;
+}
+
+void UnregisterClassesFrom(int first) {
+    if (IsClass(first)) {
+        memberCount = classes[first].firstMember;
+        classCount = first;
+    }
 }
 
 int FindClassByType(const std::type_info& type) {
@@ -128,7 +135,7 @@ int GetClassIndex(const char* name) {
 int GetClassIndex(const NClass* object) {
     const int index = object ? FindClassByType(typeid(*object)) : NoClass;
     if (index == NoClass) {
-        Con.Report(2, 0, "NClass", 0, "GetClassIndex: Value class not found");
+        Con.ErrorFrom("NClass", "GetClassIndex: Value class not found");
     }
     return index;
 }
@@ -234,7 +241,7 @@ int SetMember(NClass* object, int member, NClass* value) {
             return -1;
         }
         if (!IsDerived(record.type, cls)) {
-            Con.Report(2, 0, "NClass", 0, "SetMember: classes do not match");
+            Con.ErrorFrom("NClass", "SetMember: classes do not match");
             return -1;
         }
     }
@@ -311,10 +318,23 @@ NClass* CreateObject(int classIndex) {
         return nullptr;
     }
     if (classIndex >= classCount) {
-        Con.Report(2, 0, "NClass", 0, "%d values, %d is an invalid index", classCount, classIndex);
+        Con.ErrorFrom("NClass", "%d values, %d is an invalid index", classCount, classIndex);
         return nullptr;
     }
     NClass* object = classes[classIndex].create();
     ObjectList.Add(object, classIndex);
+    return object;
+}
+
+// Objects read from text are listed too: like every compiled object they live until
+// the process ends, and the list keeps them reachable.
+NClass* CreateObjectFromText(int classIndex, const char* text) {
+    if (!IsClass(classIndex) || !classes[classIndex].readText) {
+        return nullptr;
+    }
+    NClass* object = classes[classIndex].readText(text);
+    if (object) {
+        ObjectList.Add(object, classIndex);
+    }
     return object;
 }

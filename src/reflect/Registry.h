@@ -29,6 +29,12 @@ struct ClassRecord {
     int memberCount;
     int firstMember;
     const char* name;
+    // Makes an object of the class from an element's character data; null when the
+    // class has no text form.
+    NClass* (*readText)(const char* text);
+    // The member that the Time attribute of an entry of a list of this class (or a
+    // class derived from it) sets; null when list entries carry no time.
+    const char* entryTimeMember;
 };
 
 struct MemberRecord {
@@ -67,10 +73,13 @@ NClass* GetMemberObject(NClass* object, int member);
 // The embedded root node of a container member, or null.
 NClass* GetContainerRoot(NClass* object, int member);
 NClass* CreateObject(int classIndex);
+// An object made from `text` by the class's own text reader, listed as CreateObject
+// lists it; null when the class has no reader or the text does not read.
+NClass* CreateObjectFromText(int classIndex, const char* text);
 
-// Registration, used by the class table. Appends a class record; returns its index.
-int AppendClass(const std::type_info& type, NClass* (*create)(), uint32_t container, int parent,
-                bool inheritsMembers, const char* name);
+// Registration, used by the class table. Appends a class record (its member count
+// and first member are the registry's to fill); returns its index.
+int AppendClass(const ClassRecord& record);
 // Starts the member records of a class: members appended next are its own.
 void BeginMembers(int classIndex);
 // Returns false and logs when the member cannot be recorded.
@@ -79,3 +88,6 @@ bool AppendMember(const MemberAccess& access, uint32_t container, int type, cons
 int FindClassByType(const std::type_info& type);
 // The index of the class of that document name, without a message.
 int FindClassByName(const char* name);
+// Drops the classes from index `first` on, with their members. Only tests call it:
+// a test that registers a class of its own leaves the table as it found it.
+void UnregisterClassesFrom(int first);

@@ -17,7 +17,7 @@ struct SourceFile {
 SourceFile LoadSource(NData& stream, const char* name, const char* member) {
     SourceFile source;
     if (!name) {
-        Con.Report(2, 0, "NShader", 0, "missing %s", member);
+        Con.ErrorFrom("NShader", "missing %s", member);
         return source;
     }
     unsigned char* buffer = nullptr;
@@ -45,7 +45,7 @@ void NShader::Init() {
     buildTried = true;
     NData stream(NData::kInput);
     if (!stream.Backend()) {
-        Con.Report(2, 0, "NShader", 0, "missing DefaultIn");
+        Con.ErrorFrom("NShader", "missing DefaultIn");
         return;
     }
     const SourceFile vertex = LoadSource(stream, VertexShaderFilename, "VertexShaderFilename");

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <typeinfo>
 
 #include "base/Con.h"
 #include "image/Bitmap.h"
+#include "reflect/ObjectList.h"
+#include "reflect/Registry.h"
 #include "render/Renderer.h"
 
 namespace {
@@ -40,6 +43,19 @@ void NTexture::Members(MemberTable<NTexture>& m) {
     m.Add<&NTexture::Bitmap>("Bitmap");
 }
 
+NTexture* ReadTextureValue(const char* text) {
+    // A file name cannot be empty; the caller then makes a default texture.
+    if (!text || !text[0]) {
+        return nullptr;
+    }
+    auto* bitmap = new NBitmap;
+    bitmap->SetName(text);
+    ObjectList.Add(bitmap, FindClassByType(typeid(NBitmap)));
+    auto* texture = new NTexture;
+    texture->Bitmap = bitmap;
+    return texture;
+}
+
 void NTexture::Init() {
     if (textureName != kNoTexture || PreparePixels() != 0) {
         return;
@@ -54,12 +70,12 @@ void NTexture::Init() {
 
 int NTexture::PreparePixels() {
     if (!Bitmap) {
-        Con.Report(2, 0, "NTexture", 1, "missing Bitmap");
+        Con.ErrorFrom("NTexture", "missing Bitmap");
         return 1;
     }
     Bitmap->Init();
     if (!Bitmap->HasPixels()) {
-        Con.Report(2, 0, "NTexture", 2, "missing Bitmap Pixels");
+        Con.ErrorFrom("NTexture", "missing Bitmap Pixels");
         return 1;
     }
     // OpenGL takes texture rows left to right, the bottom row first.

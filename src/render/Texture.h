@@ -63,3 +63,8 @@ class NTexture : public NClass {
 // Makes `unit` active and binds `texture` there; without a texture that can be bound,
 // turns texturing off on that unit instead. Nothing on a unit the driver lacks.
 void BindTextureOnUnit(NTexture* texture, int unit);
+
+// The text form of a texture, its image's file name: a new texture with a new
+// bitmap that holds a copy of the name (listed among the created objects, so it
+// lives as long as the texture). Nothing is loaded here. Null for an empty name.
+NTexture* ReadTextureValue(const char* text);

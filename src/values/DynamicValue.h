@@ -11,7 +11,7 @@ class DynamicValueGuard {
     // again while its members are being initialised is reported under `source`.
     bool BeginInit(const char* source) {
         if (state == State::Running) {
-            Con.Report(2, 0, source, 0, "a member value refers back to this value");
+            Con.ErrorFrom(source, "a member value refers back to this value");
         }
         if (state != State::Fresh) {
             return false;
@@ -43,7 +43,7 @@ class DynamicValueGuard {
 template <class V>
 void InitMember(V* member, const char* source, const char* name) {
     if (!member) {
-        Con.Report(2, 0, source, 0, "member %s is missing", name);
+        Con.ErrorFrom(source, "member %s is missing", name);
         return;
     }
     member->Init();

@@ -23,14 +23,14 @@ int NKeyValue::Init() {
     }
     state = State::Failed;
     if (keys.empty()) {
-        Con.Report(2, 0, "NKeyValue", 0, "Init: no keys");
+        Con.ErrorFrom("NKeyValue", "Init: no keys");
         return 1;
     }
     const float firstTime = keys.front().Time;
     const float lastTime = keys.back().Time;
     if (lastTime - firstTime < 0) {
-        Con.Report(2, 0, "NKeyValue", 0, "Init: the last key (%g) is earlier than the first (%g)",
-                   lastTime, firstTime);
+        Con.ErrorFrom("NKeyValue", "Init: the last key (%g) is earlier than the first (%g)",
+                      lastTime, firstTime);
         return 1;
     }
     state = State::Ready;
@@ -68,7 +68,7 @@ void NKeyValue::FindNeighbours(float t) {
 
 bool NKeyValue::IsReady() const {
     if (state != State::Ready) {
-        Con.Report(2, 0, "NKeyValue", 0, "Not Initialized");
+        Con.ErrorFrom("NKeyValue", "Not Initialized");
         return false;
     }
     return true;

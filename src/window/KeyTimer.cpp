@@ -61,3 +61,8 @@ KeyTimer& CreateKeyTimer() {
     processKeyTimerCreated = true;
     return processKeyTimer;
 }
+
+void ForgetKeyTimer() {
+    processKeyTimer = KeyTimer();
+    processKeyTimerCreated = false;
+}

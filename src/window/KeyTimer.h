@@ -43,3 +43,6 @@ class KeyTimer {
 KeyTimer* TheKeyTimer();
 // Creates the process-wide key timer unless it exists.
 KeyTimer& CreateKeyTimer();
+// Back to no key timer, its keys and marks cleared. Only tests call it, so that each
+// starts as a fresh process would.
+void ForgetKeyTimer();

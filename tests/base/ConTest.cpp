@@ -33,10 +33,12 @@ TEST(Con, ReportPrefixesByKindAndAlwaysCounts) {
     con.Report(2, 0, nullptr, 0, "no source");
     con.Report(2, 0, "NBitmap", 0, "failed");
     con.ReportCode(7, "NTexture");
+    con.ErrorFrom("NBitmap", "failed %d%%", 100);
     EXPECT_EQ(Buffer(con),
               "NBitmap: plain text\r\nWarning: NList: warned\r\nError: no source\r\n"
-              "Error: NBitmap: failed\r\n[7][NTexture]: unspecified error\r\n");
-    EXPECT_EQ(con.ErrorCount(), 5);
+              "Error: NBitmap: failed\r\n[7][NTexture]: unspecified error\r\n"
+              "Error: NBitmap: failed 100%\r\n");
+    EXPECT_EQ(con.ErrorCount(), 6);
 }
 
 TEST(Con, PrintErrorCountLogsTheCountAndResetsIt) {

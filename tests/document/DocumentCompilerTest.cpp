@@ -8,6 +8,7 @@
 #include "base/Con.h"
 #include "document/NimbusDocument.h"
 #include "io/Data.h"
+#include "reflect/ClassRegistration.h"
 #include "reflect/Registry.h"
 #include "reflect/String.h"
 #include "scene/Camera.h"
@@ -53,6 +54,16 @@ class DocumentCompilerTest : public ::testing::Test {
     test::TempDir dir;
     NData store;
     NimbusDocument document;
+};
+
+// A class of the test's own whose list holds scenes, whose entries carry a time.
+class NSceneReel : public NClass {
+  public:
+    NClass* Create() override { return new NSceneReel; }
+    static void Members(MemberTable<NSceneReel>& m) {
+        m.List<&NSceneReel::scenes>("Scenes", "Scene");
+    }
+    NScene scenes;
 };
 
 const char kThreeParts[] =
@@ -299,4 +310,26 @@ TEST_F(DocumentCompilerTest, DestroyDetachesObjectsAndSaysSo) {
     document.Destroy();
     EXPECT_EQ(Object("P1"), nullptr);
     EXPECT_TRUE(Logged("Destroy: Remnant objects: DISABLED\r\nDestroy: Done.\r\n"));
+}
+
+TEST_F(DocumentCompilerTest, TimedListEntriesSetTheMemberTheirClassNames) {
+    const ClassEntry reel = Entry<NSceneReel>("SceneReel", kInherits);
+    ASSERT_TRUE(RegisterClasses(&reel, 1));
+    Compile(
+        "<Scene Name=\"A\"/>\n<Scene Name=\"B\"/>\n<Scene Name=\"C\"/>\n"
+        "<SceneReel Name=\"R\">\n  <Scene Role=\"Scenes\" Container=\"List\">\n"
+        "    <Scene Name=\"A\" Time=\"2.5\"/>\n    <Scene Name=\"B\"/>\n"
+        "    <Scene Name=\"C\" Time=\"soon\"/>\n  </Scene>\n</SceneReel>",
+        "SceneReel");
+    EXPECT_EQ(test::LogText(),
+              "Scene list node Time=[2.5]\r\nScene list node Time=[(null)]\r\n"
+              "Scene list node Time=[soon]\r\nError: key time [soon] is invalid\r\n");
+    auto* reelObject = dynamic_cast<NSceneReel*>(Object("R"));
+    ASSERT_NE(reelObject, nullptr);
+    // Every entry is linked, a bad time included.
+    EXPECT_EQ(reelObject->scenes.next, Object("C"));
+    EXPECT_EQ(reelObject->scenes.next->next, Object("B"));
+    EXPECT_EQ(reelObject->scenes.next->next->next, Object("A"));
+    EXPECT_FLOAT_EQ(static_cast<NScene*>(Object("A"))->EndTime, 2.5f);
+    EXPECT_FLOAT_EQ(static_cast<NScene*>(Object("C"))->EndTime, 0.0f);
 }

@@ -166,6 +166,10 @@ TEST_F(NimbusTextFileTest, MissingNamesAndRolesAreWarnedOutsideContainers) {
               "Warning: role of an object of class float is missing\r\n"
               "Warning: role of an object of class float is missing\r\n");
     EXPECT_EQ(Con.ErrorCount(), 4);
+    // A load that stops inside a container leaves nothing open for the next one.
+    EXPECT_EQ(Load("<Nimbus><Demo Name=\"d\"><Part Role=\"PartList\" Container=\"List\"><Part"), 1);
+    EXPECT_EQ(Load("<Nimbus><Demo Name=\"d\"><float/></Demo></Nimbus>"), 0);
+    EXPECT_EQ(test::LogText(), "Warning: role of an object of class float is missing\r\n");
 }
 
 TEST_F(NimbusTextFileTest, AttributeChecksWarnOrComplainButReadingGoesOn) {
