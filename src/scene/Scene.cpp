@@ -4,6 +4,7 @@
 
 #include "base/Con.h"
 #include "base/FrameStats.h"
+#include "base/FrameTime.h"
 #include "render/VertexPool.h"
 #include "scene/DocumentChecks.h"
 #include "scene/StillImage.h"
@@ -41,6 +42,7 @@ void NScene::Init() {
 }
 
 void NScene::Update() {
+    ++FrameNumber;
     CurrentScene = this;
     if (CurrentVertexPool) {
         CurrentVertexPool->Reset();
