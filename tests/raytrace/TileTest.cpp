@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "RayTestSupport.h"
+#include "base/FrameStats.h"
 #include "effects/Sprite.h"
 #include "raytrace/Tile.h"
 
@@ -116,6 +117,35 @@ TEST(Tile, SmallestSquaresBorrowCornersThatAgreeWithTheTopLeft) {
     scene.Frame();
     EXPECT_FALSE(QuadOver(scene.Quads(0), 2, 4));
     EXPECT_TRUE(QuadOver(scene.Quads(0), 2, 3));
+}
+
+TEST(Tile, SingleCellBlocksCoverTheScreenHoweverManyPrimitivesShareIt) {
+    TileScene scene(1, 1, NTile::kMaxPrimitives);
+    // Column c hits primitive c % 255: the primitives below 130 get three columns,
+    // the rest two.
+    scene.tracer.script = [](int32_t, int32_t column) { return column % NTile::kMaxPrimitives; };
+    scene.Frame();
+    EXPECT_EQ(scene.tracer.traced, 641 * 481);
+    int32_t quads = 0;
+    for (int i = 0; i < NTile::kMaxPrimitives; ++i) {
+        ASSERT_EQ(scene.QuadCount(i), 480 * (i < 130 ? 3 : 2)) << i;
+        quads += scene.QuadCount(i);
+    }
+    EXPECT_EQ(quads, 640 * 480);
+    // A primitive's quads keep the order of the walk, row by row.
+    const std::vector<CornerSprite> ofOne = scene.Quads(1);
+    EXPECT_TRUE(QuadOver({ofOne[1]}, 0, 256));
+    EXPECT_TRUE(QuadOver({ofOne[3]}, 1, 1));
+
+    // Each primitive draws all of its quads, a batch at a time, and none twice; the
+    // frame's quads are fresh, so drawing them traces nothing again.
+    TheFrameStats.sprites = 0;
+    for (int i = 0; i < NTile::kMaxPrimitives; ++i) {
+        scene.tracer.primitives[i]->Render();
+    }
+    EXPECT_EQ(TheFrameStats.sprites, 640 * 480);
+    EXPECT_EQ(scene.tracer.traced, 641 * 481);
+    EXPECT_LT(scene.Primitive(0).spriteCapacity, scene.QuadCount(0));
 }
 
 TEST(Tile, CellByCellEmitsCellsWhosePrimitivesAgree) {
