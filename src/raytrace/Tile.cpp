@@ -132,20 +132,20 @@ void NTile::RenderAdaptive() {
     const int32_t columns = grid->Columns();
     for (int32_t row = 0; row < blocksDown; ++row) {
         for (int32_t column = 0; column < blocksAcross; ++column) {
-            RenderSquare(row * edge * columns + column * edge, edge);
+            RenderSquare(*grid, row * edge * columns + column * edge, edge);
         }
     }
 }
 
-void NTile::RenderSquare(int32_t topLeft, int32_t edge) {
-    const int32_t columns = grid->Columns();
-    const RaySample* samples = grid->Samples();
+void NTile::RenderSquare(SampleGrid& sampleGrid, int32_t topLeft, int32_t edge) {
+    const int32_t columns = sampleGrid.Columns();
+    const RaySample* samples = sampleGrid.Samples();
     for (;;) {
         const int32_t bottomLeft = topLeft + columns * edge;
-        TraceOnce(topLeft);
-        TraceOnce(bottomLeft);
-        TraceOnce(bottomLeft + edge);
-        TraceOnce(topLeft + edge);
+        TraceOnce(sampleGrid, topLeft);
+        TraceOnce(sampleGrid, bottomLeft);
+        TraceOnce(sampleGrid, bottomLeft + edge);
+        TraceOnce(sampleGrid, topLeft + edge);
         const RaySample* corners[4] = {&samples[topLeft], &samples[topLeft + edge],
                                        &samples[bottomLeft], &samples[bottomLeft + edge]};
         if (edge == 1) {
@@ -160,9 +160,9 @@ void NTile::RenderSquare(int32_t topLeft, int32_t edge) {
             return;
         }
         const int32_t half = edge / 2;
-        RenderSquare(topLeft, half);
-        RenderSquare(topLeft + columns * half, half);
-        RenderSquare(topLeft + columns * half + half, half);
+        RenderSquare(sampleGrid, topLeft, half);
+        RenderSquare(sampleGrid, topLeft + columns * half, half);
+        RenderSquare(sampleGrid, topLeft + columns * half + half, half);
         // The top-right quarter continues in place.
         topLeft += half;
         edge = half;
@@ -196,7 +196,7 @@ void NTile::EmitSmallest(const RaySample* corners[4]) {
 
 void NTile::TraceRun(int32_t first, int32_t count) {
     for (int32_t i = first; i < first + count; ++i) {
-        TraceOnce(i);
+        TraceOnce(*grid, i);
     }
 }
 

@@ -66,14 +66,16 @@ class NTile : public NDrawable {
     void AddLight(NLight* light);
     // Sizes the quad store and the primitives' draw batches for what was collected.
     void ReserveQuads();
-    void TraceOnce(int32_t index) {
-        RaySample& sample = grid->Samples()[index];
-        if (grid->Claim(sample)) {
+    // The grid is passed along rather than read through `grid`, which a virtual
+    // Trace could change for all the compiler knows: the walk is hot.
+    void TraceOnce(SampleGrid& sampleGrid, int32_t index) {
+        RaySample& sample = sampleGrid.Samples()[index];
+        if (sampleGrid.Claim(sample)) {
             Trace(sample);
         }
     }
     // The square of `edge` samples whose top-left sample is `topLeft`.
-    void RenderSquare(int32_t topLeft, int32_t edge);
+    void RenderSquare(SampleGrid& sampleGrid, int32_t topLeft, int32_t edge);
     void EmitSmallest(const RaySample* corners[4]);
     // Emits the quad over the square with corners TL, TR, BL, BR in `square`,
     // showing the samples `shown` at its corners, into the primitive TL hit.
