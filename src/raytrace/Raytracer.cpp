@@ -78,10 +78,11 @@ void NRaytracer::Trace(RaySample& sample) {
 }
 
 void NRaytracer::TraceRun(int32_t first, int32_t count) {
-    RaySample* samples = grid->Samples();
+    SampleGrid& sampleGrid = *grid;
+    RaySample* samples = sampleGrid.Samples();
     for (int32_t i = first; i < first + count; ++i) {
         RaySample& sample = samples[i];
-        if (!grid->Claim(sample)) {
+        if (!sampleGrid.Claim(sample)) {
             continue;
         }
         ++rays.primary;
