@@ -104,83 +104,32 @@ const char kRaytracer01Document[] = R"(<Nimbus>
 </Nimbus>
 )";
 
-// Two parts. The first has a raytracer at the smallest blocks tracing as many
-// primitives as it takes (a room and 254 spheres, one light), beside 99 raytracers
-// with nothing to trace. The second has a raytracer of single-pixel blocks alone in
-// a room. A view of its own in each scene, as a node has one place in one tree.
-std::string HostileTracersDocument() {
-    std::string crowd;
-    std::string crowdNodes;
-    for (int i = 0; i < 254; ++i) {
-        const std::string kind = i % 2 ? "RayNode2" : "RayNode1";
-        const std::string name = "Ball" + std::to_string(i);
-        crowd += "<" + kind + " Name=\"" + name + "\"><int Role=\"Param\">" +
-                 std::to_string(i + 1) + "</int>\n" +
-                 Sphere("RaySphere", "Stone", std::to_string(20 + i % 40).c_str()) + "</" + kind +
-                 ">\n";
-        crowdNodes += "<" + kind + " Name=\"" + name + "\"/>\n";
-    }
+// RaytracerDocument with 250 more spheres under its raytracer, 255 primitives in
+// all, and 99 raytracers beside it with nothing to trace.
+std::string CrowdedDocument() {
+    std::string document = RaytracerDocument("");
+    std::string spheres;
+    std::string sphereNodes;
     std::string idle;
     std::string idleNodes;
-    for (int i = 0; i < 99; ++i) {
-        const std::string name = "Idle" + std::to_string(i);
-        idle += "<TransformNode Name=\"" + name +
-                "\"><Raytracer Role=\"Object\"><_2DColorTexMaterial Role=\"Material\" "
-                "Name=\"Stone\"/></Raytracer></TransformNode>\n";
-        idleNodes += "<TransformNode Name=\"" + name + "\"/>\n";
+    for (int i = 0; i < 250; ++i) {
+        const std::string kind = i % 2 ? "RayNode2" : "RayNode1";
+        const std::string name = " Name=\"Ball" + std::to_string(i) + "\"";
+        spheres += "<" + kind + name + "><int Role=\"Param\">" + std::to_string(i + 4) + "</int>" +
+                   Sphere("RaySphere", "Stone", "20") + "</" + kind + ">\n";
+        sphereNodes += "<" + kind + name + "/>\n";
     }
-    auto eye = [](const std::string& n) {
-        return "<Camera Name=\"Cam" + n + "\"/>\n<PTRNode Name=\"Eye" + n +
-               "\"><Vector Role=\"Position\">0 0 0</Vector><Vector Role=\"Target\">0 0 "
-               "1</Vector>\n<Float Role=\"Roll\">0</Float><Camera Role=\"Object\" "
-               "Name=\"Cam" +
-               n + "\"/></PTRNode>\n";
-    };
-    auto lamp = [](const std::string& n) {
-        return "<PAANode Name=\"Lamp" + n +
-               "\"><Vector Role=\"Position\">-300 300 -100</Vector>\n<Float "
-               "Role=\"RotationAngle\">0</Float><Vector Role=\"RotationAxis\">0 0 1</Vector>\n"
-               "<Light Role=\"Object\"><Float Role=\"Ambient\">0.2</Float><Float "
-               "Role=\"Intensity\">0.8</Float></Light></PAANode>\n";
-    };
-    auto tracer = [](const std::string& n, const std::string& blocks) {
-        return "<TransformNode Name=\"" + n +
-               "\"><Raytracer Role=\"Object\"><_2DColorTexMaterial Role=\"Material\" "
-               "Name=\"Stone\"/>" +
-               blocks + "</Raytracer></TransformNode>\n";
-    };
-    auto room = [](const std::string& n) {
-        return "<RayNode0 Name=\"" + n + "\">" + Sphere("RayInvSphere", "Stone", "1000") +
-               "</RayNode0>\n";
-    };
-    auto scene = [](const std::string& n, const std::string& nodes) {
-        return "<Scene Name=\"" + n +
-               "Scene\"><OrthoView Role=\"View2D\" Name=\"Flat\"/><Camera Role=\"View3D\" "
-               "Name=\"Cam" +
-               n + "\"/>\n<TransformNode Role=\"Nodes\" Container=\"Tree\"><PTRNode Name=\"Eye" +
-               n + "\"/>\n" + nodes + "</TransformNode></Scene>\n";
-    };
-    return R"(<Nimbus>
-<OrthoView Name="Flat"/>
-<Texture Name="Grey">grey.tga</Texture>
-<Shader Name="ColorTexShader">
-  <string Role="VertexShaderFilename">ColorTex.glvert</string>
-  <string Role="FragmentShaderFilename">ColorTex.glfrag</string>
-</Shader>
-<_2DColorTexMaterial Name="Stone"><Shader Role="Shader" Name="ColorTexShader"/><Texture Role="Texture" Name="Grey"/></_2DColorTexMaterial>
-)" + eye("Crowd") +
-           eye("Fine") + tracer("Crowd", "") + room("Room") + crowd + lamp("Crowd") + idle +
-           tracer("Fine", "<int Role=\"MaxBlockSize\">1</int>") + room("FineRoom") + lamp("Fine") +
-           scene("Crowd", "<TransformNode Name=\"Crowd\"><RayNode0 Name=\"Room\"/>\n" + crowdNodes +
-                              "<PAANode Name=\"LampCrowd\"/></TransformNode>\n" + idleNodes) +
-           scene("Fine",
-                 "<TransformNode Name=\"Fine\"><RayNode0 Name=\"FineRoom\"/><PAANode "
-                 "Name=\"LampFine\"/></TransformNode>\n") +
-           R"(<Part Name="Crowded"><float Role="EndTime">0.5</float><Scene Role="Scene" Name="CrowdScene"/></Part>
-<Part Name="Finest"><float Role="EndTime">1</float><Scene Role="Scene" Name="FineScene"/></Part>
-<Demo Name="D"><Part Role="PartList" Container="List"><Part Name="Finest"/><Part Name="Crowded"/></Part></Demo>
-</Nimbus>
-)";
+    for (int i = 0; i < 99; ++i) {
+        const std::string name = " Name=\"Idle" + std::to_string(i) + "\"";
+        idle += "<TransformNode" + name +
+                "><Raytracer Role=\"Object\"><_2DColorTexMaterial Role=\"Material\" "
+                "Name=\"Stone\"/></Raytracer></TransformNode>\n";
+        idleNodes += "<TransformNode" + name + "/>\n";
+    }
+    document.insert(document.find("<Scene Name=\"Traced\">"), spheres + idle);
+    document.insert(document.find("<PAANode Name=\"Lamp\"/>"), sphereNodes);
+    document.insert(document.find("<PTRNode Name=\"Eye\"/>"), idleNodes);
+    return document;
 }
 
 // Runs the capture tool as Production::Capture does, and also gives the most memory
@@ -307,29 +256,30 @@ TEST(RaytracePlay, TheSecondGenerationsRoomFillsTheScreen) {
 }
 
 TEST(RaytracePlay, HostileTracersStayWithinTheScreensMemoryAndCoverItFromTheFirstFrame) {
-    const Production show(HostileTracersDocument());
-    Furnish(show, {"ColorTex.glvert", "ColorTex.glfrag"});
-    // The capture stops at its last frame: the first run draws the crowded part's
-    // first frame alone, the second plays on to the first frame of the finest.
+    const Production crowded(CrowdedDocument());
+    const Production finest(RaytracerDocument("<int Role=\"MaxBlockSize\">1</int>"));
     std::string output;
     long crowdedKiB = 0;
     long finestKiB = 0;
-    ASSERT_EQ(CaptureMeasured(show, "--fps 10 --at 0", &output, &crowdedKiB), 0) << output;
+    for (const Production* show : {&crowded, &finest}) {
+        Furnish(*show, {"ColorTex.glvert", "ColorTex.glfrag"});
+    }
+    // The capture stops at its last frame: each run draws the first frame alone.
+    ASSERT_EQ(CaptureMeasured(crowded, "--fps 10 --at 0", &output, &crowdedKiB), 0) << output;
     EXPECT_EQ(playtest::Occurrences(output, "NRaytracer: no lights are present in the scene"), 99)
         << output;
-    ASSERT_EQ(CaptureMeasured(show, "--fps 10 --at 0.5", &output, &finestKiB), 0) << output;
-    // Each part's first frame shows its own trace, and the room it traces covers
-    // every pixel: nothing of the clear colour shows, the bottom rows included.
-    for (long time : {0L, 500L}) {
-        const Picture frame = Frame(show, time);
-        ASSERT_EQ(frame.width, 640) << time;
-        EXPECT_EQ(CountPixels(frame, [](unsigned long p) { return Near(p, kClearRed, 8); }), 0)
-            << time;
+    ASSERT_EQ(CaptureMeasured(finest, "--fps 10 --at 0", &output, &finestKiB), 0) << output;
+    // The first frame shows its own trace, and the room covers every pixel: nothing
+    // of the clear colour shows, the bottom rows included.
+    for (const Production* show : {&crowded, &finest}) {
+        const Picture frame = Frame(*show, 0);
+        ASSERT_EQ(frame.width, 640);
+        EXPECT_EQ(CountPixels(frame, [](unsigned long p) { return Near(p, kClearRed, 8); }), 0);
     }
 #if !defined(__SANITIZE_ADDRESS__)
     // The process, its window and the software renderer take about 80 MB of these;
-    // the renderer alone takes about as much again for the 614,400 triangles of a
-    // frame of single-pixel blocks.
+    // the renderer takes about as much again for the 614,400 triangles of a frame of
+    // single-pixel blocks.
     EXPECT_LT(crowdedKiB, 200 * 1024);
     EXPECT_LT(finestKiB, 300 * 1024);
 #endif
