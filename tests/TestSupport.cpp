@@ -95,6 +95,7 @@ void ResetRegistry() {
 
 void ResetFrameState() {
     CurrentTime = 0;
+    FrameNumber = 0;
     PartFade = 1;
     TheFrameStats = FrameStats{};
     SetTickSource(nullptr);

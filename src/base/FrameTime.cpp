@@ -2,3 +2,4 @@
 
 float CurrentTime = 0;
 float PartFade = 1;
+uint32_t FrameNumber = 0;

@@ -2,7 +2,9 @@
 // precision and rounded to float once, on return.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 inline float Zero() {
     return 0.0f;
@@ -31,4 +33,14 @@ inline float Cos(float x) {
 inline float AtanOneMinusSquare(float x) {
     const double d = x;
     return static_cast<float>(std::atan2(d, 1.0 - d * d));
+}
+
+// A level 0..1 as a byte 0..255, truncated: a colour channel, a shade. Levels out of
+// range are clamped, and one that is not a number gives 0.
+inline uint8_t ToByte(float level) {
+    const float scaled = level * 255.0f;
+    if (!(scaled > 0.0f)) {
+        return 0;
+    }
+    return static_cast<uint8_t>(std::min(scaled, 255.0f));
 }

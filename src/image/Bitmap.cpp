@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/Con.h"
+#include "base/ScalarMath.h"
 #include "image/JPGFile.h"
 #include "image/RAWFile.h"
 #include "image/TGAFile.h"
@@ -17,15 +18,6 @@ namespace {
 constexpr int kMaxConvertSteps = 21;
 // ConvertStep's answer when no elementary step brings the formats closer.
 constexpr int kNoStep = -1;
-
-// A colour channel 0..1 as a byte, truncated; out-of-range values are clamped.
-unsigned char ToByte(float value) {
-    const float scaled = value * 255.0f;
-    if (!(scaled > 0.0f)) {
-        return 0;
-    }
-    return static_cast<unsigned char>(std::min(scaled, 255.0f));
-}
 
 std::unique_ptr<NBitmapFile> MakeCodec(int kind, NBitmap* bitmap, NData* stream) {
     switch (kind) {

@@ -6,7 +6,5 @@
 class NRayInvSphere01 : public NRaySphere01 {
   public:
     NClass* Create() override { return new NRayInvSphere01; }
-    Vector3 Normal(const Vector3& point) const override {
-        return {centre.x - point.x, centre.y - point.y, centre.z - point.z};
-    }
+    Vector3 Normal(const Vector3& point) const override { return VectorDifference(centre, point); }
 };

@@ -33,7 +33,7 @@ class NRaySphere : public NRayPrim {
     // The direction away from the side it is seen from at a point on the surface,
     // not of unit length.
     Vector3 Normal(const Vector3& point) const {
-        const Vector3 out = {point.x - centre.x, point.y - centre.y, point.z - centre.z};
+        const Vector3 out = VectorDifference(point, centre);
         return seenFromInside ? Vector3{-out.x, -out.y, -out.z} : out;
     }
     bool SeenFromInside() const { return seenFromInside; }

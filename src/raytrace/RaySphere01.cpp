@@ -21,5 +21,5 @@ bool NRaySphere01::Intersect(const Vector3& origin, const Vector3& direction, fl
 }
 
 Vector3 NRaySphere01::Normal(const Vector3& point) const {
-    return {point.x - centre.x, point.y - centre.y, point.z - centre.z};
+    return VectorDifference(point, centre);
 }

@@ -1,9 +1,9 @@
 #include "raytrace/Raytracer.h"
 
-#include <algorithm>
 #include <limits>
 
 #include "base/Con.h"
+#include "raytrace/Lambert.h"
 #include "raytrace/Light.h"
 #include "raytrace/RaySphere.h"
 
@@ -11,27 +11,6 @@ namespace {
 
 // Depth beyond which nothing is seen.
 constexpr float kFarDepth = 10000.0f;
-
-void Miss(RaySample& sample) {
-    sample.shade = 0;
-    sample.colour[0] = sample.colour[1] = sample.colour[2] = sample.colour[3] = 0.0f;
-    sample.u = 0.0f;
-    sample.v = 0.0f;
-    sample.hit = kRayMiss;
-}
-
-// s * 255 clamped to 0..255 and truncated; a value that is not a number gives 0.
-uint8_t ShadeByte(float s) {
-    const float scaled = s * 255.0f;
-    if (!(scaled > 0.0f)) {
-        return 0;
-    }
-    return static_cast<uint8_t>(std::min(scaled, 255.0f));
-}
-
-float Dot(const Vector3& a, const Vector3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
 
 }  // namespace
 
@@ -99,10 +78,11 @@ void NRaytracer::Trace(RaySample& sample) {
 }
 
 void NRaytracer::TraceRun(int32_t first, int32_t count) {
-    RaySample* samples = grid.Samples();
+    SampleGrid& sampleGrid = *grid;
+    RaySample* samples = sampleGrid.Samples();
     for (int32_t i = first; i < first + count; ++i) {
         RaySample& sample = samples[i];
-        if (!grid.Claim(sample)) {
+        if (!sampleGrid.Claim(sample)) {
             continue;
         }
         ++rays.primary;
@@ -158,30 +138,16 @@ bool NRaytracer::Shade(RaySample& sample, const EyePrimitive* candidates, int32_
         }
     }
     if (chosen < 0) {
-        Miss(sample);
+        MissSample(sample);
         return false;
     }
     sample.hit = chosen;
     const NRaySphere& primitive = *primitives[chosen];
     const NLight& light = *lights[0];
-    const Vector3 toPoint = {point.x - light.position.x, point.y - light.position.y,
-                             point.z - light.position.z};
-    Vector3 normal = primitive.Normal(point);
-    VectorNormalize(normal);
-    Vector3 toPointUnit;
-    VectorNormalizeTo(toPoint, toPointUnit);
-    const float cosine = -Dot(normal, toPointUnit);
-
-    float s = 0;
-    if (primitive.ReceiveShadows && (cosine < 0.0f || Shadowed(toPoint, chosen))) {
-        s = light.ambient;
-        sample.hit |= kRayShadow;
-    } else {
-        s = std::min(light.intensity * cosine + light.ambient, 1.0f);
-    }
-    sample.shade = ShadeByte(s);
-    sample.colour[0] = sample.colour[1] = sample.colour[2] = s;
-    sample.colour[3] = 1.0f;
+    const Vector3 toPoint = VectorDifference(point, light.position);
+    const float cosine = LambertCosine(primitive.Normal(point), toPoint);
+    const bool inShadow = primitive.ReceiveShadows && (cosine < 0.0f || Shadowed(toPoint, chosen));
+    LightSample(sample, cosine, inShadow, light.ambient, light.intensity);
     objectPoint = MatrixTransformPoint(primitive.rayToObject, point);
     repeat = primitive.TextureRepeat;
     return true;
@@ -189,7 +155,7 @@ bool NRaytracer::Shade(RaySample& sample, const EyePrimitive* candidates, int32_
 
 bool NRaytracer::Shadowed(const Vector3& toPoint, int32_t hit) {
     ++rays.shadow;
-    const float awayLimit = Dot(toPoint, toPoint) * 1e-30f;
+    const float awayLimit = VectorDot(toPoint, toPoint) * 1e-30f;
     if (lastBlocker >= 0 && lastBlocker != hit && Blocks(lastBlocker, toPoint, awayLimit)) {
         return true;
     }

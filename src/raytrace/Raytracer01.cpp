@@ -1,19 +1,16 @@
 #include "raytrace/Raytracer01.h"
 
-#include <algorithm>
-
 #include "base/FrameTime.h"
+#include "raytrace/Lambert.h"
 #include "raytrace/RayInvSphere01.h"
 
 namespace {
 
 constexpr float kFarDepth = 10000.0f;
 constexpr float kNearZ = 20.0f;
-constexpr float kShadowShade = 0.2f;
-
-float Dot(const Vector3& a, const Vector3& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
+// The room's fixed light.
+constexpr float kAmbient = 0.2f;
+constexpr float kIntensity = 1.2f;
 
 }  // namespace
 
@@ -66,30 +63,14 @@ void NRaytracer01::Trace(RaySample& sample) {
         }
     }
     if (chosen < 0) {
-        sample.colour[0] = sample.colour[1] = sample.colour[2] = sample.colour[3] = 0.0f;
-        sample.u = 0.0f;
-        sample.v = 0.0f;
-        sample.hit = kRayMiss;
+        MissSample(sample);
         return;
     }
     sample.hit = chosen;
     const NRayPrim01& primitive = *primitives[chosen];
-    const Vector3 toPoint = {point.x - lightPosition.x, point.y - lightPosition.y,
-                             point.z - lightPosition.z};
-    Vector3 normal = primitive.Normal(point);
-    VectorNormalize(normal);
-    Vector3 toPointUnit;
-    VectorNormalizeTo(toPoint, toPointUnit);
-    const float cosine = -Dot(normal, toPointUnit);
-    float s = 0;
-    if (cosine < 0.0f || Shadowed(toPoint, chosen)) {
-        s = kShadowShade;
-        sample.hit |= kRayShadow;
-    } else {
-        s = std::min(1.2f * cosine + 0.2f, 1.0f);
-    }
-    sample.colour[0] = sample.colour[1] = sample.colour[2] = s;
-    sample.colour[3] = 1.0f;
+    const Vector3 toPoint = VectorDifference(point, lightPosition);
+    const float cosine = LambertCosine(primitive.Normal(point), toPoint);
+    LightSample(sample, cosine, cosine < 0.0f || Shadowed(toPoint, chosen), kAmbient, kIntensity);
     primitive.TexCoord(point, sample.u, sample.v);
 }
 

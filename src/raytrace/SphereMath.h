@@ -32,8 +32,8 @@ struct SphereQuery {
     float m;     // oc . oc - radius^2
 };
 inline SphereQuery QuerySphere(const Vector3& origin, const Vector3& centre, float radiusSquared) {
-    const Vector3 oc = {origin.x - centre.x, origin.y - centre.y, origin.z - centre.z};
-    return {oc, oc.x * oc.x + oc.y * oc.y + oc.z * oc.z - radiusSquared};
+    const Vector3 oc = VectorDifference(origin, centre);
+    return {oc, VectorDot(oc, oc) - radiusSquared};
 }
 
 // The quadratic's a, b and the square root of its discriminant; false on a miss.
@@ -44,7 +44,7 @@ struct SphereQuadratic {
 };
 inline bool SolveSphere(const SphereQuery& q, const Vector3& direction, SphereQuadratic& s) {
     s.b = 2.0f * direction.x * q.oc.x + 2.0f * direction.y * q.oc.y + 2.0f * direction.z * q.oc.z;
-    s.a = direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
+    s.a = VectorDot(direction, direction);
     const float disc = s.b * s.b - q.m * (4.0f * s.a);
     if (disc < 0.0f) {
         return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Con.h"
+#include "base/FrameTime.h"
 #include "effects/Sprite.h"
 #include "raytrace/Light.h"
 #include "raytrace/RaySphere.h"
@@ -10,6 +11,12 @@
 #include "scene/TransformNode.h"
 
 namespace {
+
+// Each primitive draws its quads from the tile's store through a batch of its own
+// mesh. The batches of one tile share this many quads, so hundreds of primitives
+// cost little more than a few, and no batch is so small that draws multiply.
+constexpr int32_t kBatchBudget = 4096;
+constexpr int32_t kSmallestBatch = 256;
 
 int32_t PrimitiveOf(const RaySample& sample) {
     return sample.hit & 0xFF;
@@ -29,15 +36,31 @@ void NTile::Init() {
     Subdivision = sizes.subdivision;
     MinBlockSize = sizes.minSize;
     MaxBlockSize = sizes.maxSize;
-    grid.Create(MinBlockSize);
-    blocksAcross = 640 / MaxBlockSize;
-    blocksDown = 480 / MaxBlockSize;
+    grid = SampleGrid::Shared(MinBlockSize);
+    blocksAcross = kPictureWidth / MaxBlockSize;
+    blocksDown = kPictureHeight / MaxBlockSize;
     primitiveCount = 0;
     lightCount = 0;
     if (node) {
         Collect(node);
     }
+    ReserveQuads();
     NDrawable::Init();
+}
+
+void NTile::ReserveQuads() {
+    if (primitiveCount == 0) {
+        quads.Reserve(0, 0);
+        return;
+    }
+    const int32_t cells = (kPictureWidth / MinBlockSize) * (kPictureHeight / MinBlockSize);
+    quads.Reserve(cells, primitiveCount);
+    const int32_t batch = std::min(cells, std::max(kSmallestBatch, kBatchBudget / primitiveCount));
+    for (int32_t i = 0; i < primitiveCount; ++i) {
+        primitives[i]->spriteCapacity = batch;
+        primitives[i]->tile = this;
+        primitives[i]->tileIndex = i;
+    }
 }
 
 void NTile::Collect(NTransformNode* at) {
@@ -71,16 +94,7 @@ void NTile::AddPrimitive(NClass* object) {
         return;
     }
     sphere->pass = 2;
-    sphere->spriteCapacity = SpriteCapacity();
     primitives[primitiveCount++] = sphere;
-}
-
-int32_t NTile::SpriteCapacity() const {
-    // Every square the walk emits covers cells of the smallest size that no other
-    // square covers, so one sprite per cell never drops a quad. The block count
-    // alone would leave holes wherever subdivision multiplies the quads.
-    const int64_t cells = int64_t{640 / MinBlockSize} * (480 / MinBlockSize);
-    return static_cast<int32_t>(std::min<int64_t>(cells, NSpriteMesh::kMaxSprites));
 }
 
 void NTile::AddLight(NLight* light) {
@@ -95,10 +109,10 @@ void NTile::AddLight(NLight* light) {
 }
 
 void NTile::Render() {
-    grid.NextFrame();
-    for (int32_t i = 0; i < primitiveCount; ++i) {
-        primitives[i]->spriteCount = 0;
-    }
+    rendered = true;
+    renderedFrame = FrameNumber;
+    grid->NextFrame();
+    quads.Clear();
     if (Subdivision) {
         RenderAdaptive();
     } else {
@@ -106,25 +120,32 @@ void NTile::Render() {
     }
 }
 
+void NTile::RenderIfStale() {
+    // Unsigned, so the difference holds across the counter's wrap.
+    if (!rendered || FrameNumber - renderedFrame > 1) {
+        Render();
+    }
+}
+
 void NTile::RenderAdaptive() {
     const int32_t edge = MaxBlockSize / MinBlockSize;
-    const int32_t columns = grid.Columns();
+    const int32_t columns = grid->Columns();
     for (int32_t row = 0; row < blocksDown; ++row) {
         for (int32_t column = 0; column < blocksAcross; ++column) {
-            RenderSquare(row * edge * columns + column * edge, edge);
+            RenderSquare(*grid, row * edge * columns + column * edge, edge);
         }
     }
 }
 
-void NTile::RenderSquare(int32_t topLeft, int32_t edge) {
-    const int32_t columns = grid.Columns();
-    const RaySample* samples = grid.Samples();
+void NTile::RenderSquare(SampleGrid& sampleGrid, int32_t topLeft, int32_t edge) {
+    const int32_t columns = sampleGrid.Columns();
+    const RaySample* samples = sampleGrid.Samples();
     for (;;) {
         const int32_t bottomLeft = topLeft + columns * edge;
-        TraceOnce(topLeft);
-        TraceOnce(bottomLeft);
-        TraceOnce(bottomLeft + edge);
-        TraceOnce(topLeft + edge);
+        TraceOnce(sampleGrid, topLeft);
+        TraceOnce(sampleGrid, bottomLeft);
+        TraceOnce(sampleGrid, bottomLeft + edge);
+        TraceOnce(sampleGrid, topLeft + edge);
         const RaySample* corners[4] = {&samples[topLeft], &samples[topLeft + edge],
                                        &samples[bottomLeft], &samples[bottomLeft + edge]};
         if (edge == 1) {
@@ -139,9 +160,9 @@ void NTile::RenderSquare(int32_t topLeft, int32_t edge) {
             return;
         }
         const int32_t half = edge / 2;
-        RenderSquare(topLeft, half);
-        RenderSquare(topLeft + columns * half, half);
-        RenderSquare(topLeft + columns * half + half, half);
+        RenderSquare(sampleGrid, topLeft, half);
+        RenderSquare(sampleGrid, topLeft + columns * half, half);
+        RenderSquare(sampleGrid, topLeft + columns * half + half, half);
         // The top-right quarter continues in place.
         topLeft += half;
         edge = half;
@@ -175,16 +196,16 @@ void NTile::EmitSmallest(const RaySample* corners[4]) {
 
 void NTile::TraceRun(int32_t first, int32_t count) {
     for (int32_t i = first; i < first + count; ++i) {
-        TraceOnce(i);
+        TraceOnce(*grid, i);
     }
 }
 
 void NTile::RenderCellByCell() {
-    TraceRun(0, grid.Count());
-    const int32_t columns = grid.Columns();
-    const RaySample* samples = grid.Samples();
-    const float halfCell = static_cast<float>(grid.Spacing()) / 640.0f;
-    for (int32_t row = 0; row + 1 < grid.Rows(); ++row) {
+    TraceRun(0, grid->Count());
+    const int32_t columns = grid->Columns();
+    const RaySample* samples = grid->Samples();
+    const float halfCell = static_cast<float>(grid->Spacing()) / kPictureWidth;
+    for (int32_t row = 0; row + 1 < grid->Rows(); ++row) {
         for (int32_t column = 0; column + 1 < columns; ++column) {
             const int32_t t = row * columns + column;
             const RaySample* corners[4] = {&samples[t], &samples[t + 1], &samples[t + columns],
@@ -205,12 +226,11 @@ void NTile::Emit(const RaySample* const square[4], const RaySample* const shown[
     if (index >= primitiveCount) {
         return;
     }
-    NRaySphere& primitive = *primitives[index];
-    // A primitive whose mesh refused its capacity has no records at all.
-    if (static_cast<size_t>(primitive.spriteCount) >= primitive.cornerSprites.size()) {
+    CornerSprite* quad = quads.Add(index);
+    if (!quad) {
         return;
     }
-    CornerSprite& sprite = primitive.cornerSprites[primitive.spriteCount++];
+    CornerSprite& sprite = *quad;
     sprite.x = (square[kTopLeft]->x + square[kBottomRight]->x) * 0.5f;
     sprite.y = (square[kTopLeft]->y + square[kBottomRight]->y) * 0.5f;
     sprite.z = -0.5f;

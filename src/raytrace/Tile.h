@@ -1,13 +1,16 @@
 // The screen side of the raytracer: casts rays only at the corners of screen
 // blocks, subdivides a block where its corners saw different things, and emits
-// each block as one textured, shaded quad into the sprite list of the primitive
-// its corners hit. What one ray finds is left to `Trace`.
+// each block as one textured, shaded quad for the primitive its corners hit. What
+// one ray finds is left to `Trace`. The quads of all primitives together live in
+// the tile, sized by its cells; each primitive draws its own in batches.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "raytrace/BlockSizes.h"
 #include "raytrace/SampleGrid.h"
+#include "raytrace/TileQuads.h"
 #include "reflect/MemberTable.h"
 #include "scene/Drawable.h"
 
@@ -22,13 +25,18 @@ class NTile : public NDrawable {
     static constexpr int32_t kMaxPrimitives = 255;
     static constexpr int32_t kMaxLights = 256;
 
-    // Normalises the block sizes, makes the tile's own sample grid, collects the
-    // primitives and lights under its node (giving each primitive its sprite
-    // capacity and pass 2), then joins the scene's drawables.
+    // Normalises the block sizes, takes the shared sample grid of its smallest
+    // block, collects the primitives and lights under its node (giving each
+    // primitive pass 2 and the batch it draws its quads in), sizes the quad store
+    // by the cells, then joins the scene's drawables.
     void Init() override;
-    // Traces the samples this frame needs and refills the primitives' sprite lists;
-    // the primitives draw them.
+    // Traces the samples this frame needs and refills the quads; the primitives
+    // draw them.
     void Render() override;
+    // Renders now unless the quads are from this frame or the one before. The
+    // primitives draw in pass 2, before the tile's own turn refills the quads, so
+    // the first frame of a part would otherwise show no quads or stale ones.
+    void RenderIfStale();
     // Fills a sample this frame has not traced yet.
     virtual void Trace(RaySample& sample) = 0;
     // Fills the `count` samples from index `first` on that this frame has not traced
@@ -45,7 +53,8 @@ class NTile : public NDrawable {
     NRaySphere* primitives[kMaxPrimitives] = {};
     int32_t lightCount = 0;
     NLight* lights[kMaxLights] = {};
-    SampleGrid grid;
+    std::shared_ptr<SampleGrid> grid;
+    TileQuads quads;
 
   protected:
     void RenderAdaptive();
@@ -54,17 +63,19 @@ class NTile : public NDrawable {
   private:
     void Collect(NTransformNode* node);
     void AddPrimitive(NClass* object);
-    // One sprite per cell of the smallest block size, within what a mesh may hold.
-    int32_t SpriteCapacity() const;
     void AddLight(NLight* light);
-    void TraceOnce(int32_t index) {
-        RaySample& sample = grid.Samples()[index];
-        if (grid.Claim(sample)) {
+    // Sizes the quad store and the primitives' draw batches for what was collected.
+    void ReserveQuads();
+    // The grid is passed along rather than read through `grid`, which a virtual
+    // Trace could change for all the compiler knows: the walk is hot.
+    void TraceOnce(SampleGrid& sampleGrid, int32_t index) {
+        RaySample& sample = sampleGrid.Samples()[index];
+        if (sampleGrid.Claim(sample)) {
             Trace(sample);
         }
     }
     // The square of `edge` samples whose top-left sample is `topLeft`.
-    void RenderSquare(int32_t topLeft, int32_t edge);
+    void RenderSquare(SampleGrid& sampleGrid, int32_t topLeft, int32_t edge);
     void EmitSmallest(const RaySample* corners[4]);
     // Emits the quad over the square with corners TL, TR, BL, BR in `square`,
     // showing the samples `shown` at its corners, into the primitive TL hit.
@@ -72,4 +83,7 @@ class NTile : public NDrawable {
 
     bool reportedPrimitives = false;
     bool reportedLights = false;
+    // The frame the quads were last refilled in, once there was one.
+    bool rendered = false;
+    uint32_t renderedFrame = 0;
 };

@@ -9,11 +9,11 @@ void NTile01::Init() {
     minBlockSize = sizes.minSize;
     maxBlockSize = sizes.maxSize;
     samplesPerBlock = maxBlockSize / minBlockSize;
-    cellsAcross = 640 / minBlockSize;
-    blocksAcross = 640 / maxBlockSize;
-    cellsDown = 480 / minBlockSize;
-    blocksDown = 480 / maxBlockSize;
-    grid.Create(minBlockSize);
+    cellsAcross = kPictureWidth / minBlockSize;
+    blocksAcross = kPictureWidth / maxBlockSize;
+    cellsDown = kPictureHeight / minBlockSize;
+    blocksDown = kPictureHeight / maxBlockSize;
+    grid = SampleGrid::Shared(minBlockSize);
     spriteCapacity = cellsAcross * cellsDown;
     NSpriteMesh02::Init();
 }
@@ -24,10 +24,10 @@ void NTile01::Render() {
 }
 
 void NTile01::TraceAndEmit() {
-    grid.NextFrame();
-    RaySample* samples = grid.Samples();
-    for (int32_t i = 0; i < grid.Count(); ++i) {
-        if (grid.Claim(samples[i])) {
+    grid->NextFrame();
+    RaySample* samples = grid->Samples();
+    for (int32_t i = 0; i < grid->Count(); ++i) {
+        if (grid->Claim(samples[i])) {
             Trace(samples[i]);
         }
     }
@@ -40,8 +40,8 @@ void NTile01::EmitCells(float t) {
     const float d = 1.0f / static_cast<float>(cellsDown);
     const float r =
         a * (0.4f * Sin(0.1f * t + 0.2f * t * a * d + 0.1f * t * a - 0.12f * t * d) + 1.2f);
-    const int32_t columns = grid.Columns();
-    const RaySample* samples = grid.Samples();
+    const int32_t columns = grid->Columns();
+    const RaySample* samples = grid->Samples();
     for (int32_t row = 0; row < cellsDown; ++row) {
         for (int32_t column = 0; column < cellsAcross; ++column) {
             const int32_t t0 = row * columns + column;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "effects/SpriteMesh02.h"
 #include "raytrace/BlockSizes.h"
@@ -11,7 +12,8 @@
 
 class NTile01 : public NSpriteMesh02 {
   public:
-    // Block sizes, the tile's grid and one sprite per cell, then the sprite mesh.
+    // Block sizes, the shared grid of its cells and one sprite per cell, then the
+    // sprite mesh.
     void Init() override;
     // Traces every sample, emits the cells, draws the sprites.
     void Render() override;
@@ -27,7 +29,7 @@ class NTile01 : public NSpriteMesh02 {
     int32_t blocksAcross = 0;
     int32_t cellsDown = 0;
     int32_t blocksDown = 0;
-    SampleGrid grid;
+    std::shared_ptr<SampleGrid> grid;
 
   private:
     void EmitCells(float time);

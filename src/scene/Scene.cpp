@@ -2,6 +2,7 @@
 
 #include "base/Con.h"
 #include "base/FrameStats.h"
+#include "base/FrameTime.h"
 #include "render/Renderer.h"
 #include "render/VertexPool.h"
 #include "scene/DocumentChecks.h"
@@ -40,6 +41,7 @@ void NScene::Init() {
 }
 
 void NScene::Update() {
+    ++FrameNumber;
     CurrentScene = this;
     if (CurrentVertexPool) {
         CurrentVertexPool->Reset();

@@ -36,3 +36,12 @@ inline void VectorNormalizeTo(const Vector3& v, Vector3& out) {
     const float scale = 1.0f / length;
     out = {v.x * scale, v.y * scale, v.z * scale};
 }
+
+inline float VectorDot(const Vector3& a, const Vector3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+// a - b: the way from b to a.
+inline Vector3 VectorDifference(const Vector3& a, const Vector3& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}

@@ -67,8 +67,9 @@ class BasicRayScene {
 
     void Init() { scene.Init(); }
 
-    // Updates the nodes at `time` and runs the raytracer's render.
+    // Updates the nodes at `time` and runs the raytracer's render, as a new frame.
     void Frame(float time = 0.0f) {
+        ++FrameNumber;
         CurrentTime = time;
         CurrentScene = &scene;
         UpdateTree(&scene.root);
@@ -109,10 +110,18 @@ using RayScene = BasicRayScene<NRaytracer>;
 
 // The sample of the tile's grid nearest to screen point (x, y).
 inline RaySample& SampleAt(NTile& tracer, float x, float y) {
-    const int32_t spacing = tracer.grid.Spacing();
+    const int32_t spacing = tracer.grid->Spacing();
     const int32_t column = static_cast<int32_t>((x + 1.0f) * 320.0f / spacing + 0.5f);
     const int32_t row = static_cast<int32_t>((y + 0.75f) * 320.0f / spacing + 0.5f);
-    return tracer.grid.Samples()[row * tracer.grid.Columns() + column];
+    return tracer.grid->Samples()[row * tracer.grid->Columns() + column];
+}
+
+// The quads the tile keeps for its primitive `index`, in the order they are drawn.
+inline std::vector<CornerSprite> QuadsOf(const NTile& tile, int32_t index) {
+    std::vector<CornerSprite> quads(static_cast<size_t>(tile.quads.Count(index)));
+    int32_t at = tile.quads.First(index);
+    tile.quads.Copy(at, quads.data(), static_cast<int32_t>(quads.size()));
+    return quads;
 }
 
 }  // namespace raytest

@@ -1,8 +1,13 @@
 // Raytraced productions played by the capture tool: spheres on moving ray nodes in
 // an inverted-sphere room, and the second generation's turning room.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "PlayHarness.h"
@@ -99,6 +104,65 @@ const char kRaytracer01Document[] = R"(<Nimbus>
 </Nimbus>
 )";
 
+// RaytracerDocument with 250 more spheres under its raytracer, 255 primitives in
+// all, and 99 raytracers beside it with nothing to trace.
+std::string CrowdedDocument() {
+    std::string document = RaytracerDocument("");
+    std::string spheres;
+    std::string sphereNodes;
+    std::string idle;
+    std::string idleNodes;
+    for (int i = 0; i < 250; ++i) {
+        const std::string kind = i % 2 ? "RayNode2" : "RayNode1";
+        const std::string name = " Name=\"Ball" + std::to_string(i) + "\"";
+        spheres += "<" + kind + name + "><int Role=\"Param\">" + std::to_string(i + 4) + "</int>" +
+                   Sphere("RaySphere", "Stone", "20") + "</" + kind + ">\n";
+        sphereNodes += "<" + kind + name + "/>\n";
+    }
+    for (int i = 0; i < 99; ++i) {
+        const std::string name = " Name=\"Idle" + std::to_string(i) + "\"";
+        idle += "<TransformNode" + name +
+                "><Raytracer Role=\"Object\"><_2DColorTexMaterial Role=\"Material\" "
+                "Name=\"Stone\"/></Raytracer></TransformNode>\n";
+        idleNodes += "<TransformNode" + name + "/>\n";
+    }
+    document.insert(document.find("<Scene Name=\"Traced\">"), spheres + idle);
+    document.insert(document.find("<PAANode Name=\"Lamp\"/>"), sphereNodes);
+    document.insert(document.find("<PTRNode Name=\"Eye\"/>"), idleNodes);
+    return document;
+}
+
+// Runs the capture tool as Production::Capture does, and also gives the most memory
+// it held resident, in KiB.
+int CaptureMeasured(const Production& show, const std::string& arguments, std::string* output,
+                    long* peakKiB) {
+    const playtest::XServer x;
+    const std::vector<std::string> environment = playtest::Environment(x);
+    const std::string outputFile = show / "capture.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(show.Path().c_str()) != 0 || !freopen(outputFile.c_str(), "w", stdout) ||
+            dup2(STDOUT_FILENO, STDERR_FILENO) < 0) {
+            _exit(127);
+        }
+        for (const std::string& entry : environment) {
+            putenv(strdup(entry.c_str()));
+        }
+        const std::string command =
+            std::string("exec ") + NIMBUS_CAPTURE_PATH + " --out frames " + arguments + " show";
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage = {};
+    if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) {
+        return -1;
+    }
+    *peakKiB = usage.ru_maxrss;
+    *output = test::ReadFile(outputFile);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 const unsigned long kClearRed = 0xFF0000;
 
 // Adds the bundled production's `shaders` and two flat textures to `show`.
@@ -189,4 +253,34 @@ TEST(RaytracePlay, TheSecondGenerationsRoomFillsTheScreen) {
     // Grey 200 times grey 200 at full light, sprites overlapping with no gaps.
     EXPECT_EQ(CountPixels(frame, [](unsigned long p) { return Near(p, 0x9C9C9C, 6); }), 640 * 480)
         << std::hex << frame.At(0, 0) << " " << frame.At(320, 240);
+}
+
+TEST(RaytracePlay, HostileTracersStayWithinTheScreensMemoryAndCoverItFromTheFirstFrame) {
+    const Production crowded(CrowdedDocument());
+    const Production finest(RaytracerDocument("<int Role=\"MaxBlockSize\">1</int>"));
+    std::string output;
+    long crowdedKiB = 0;
+    long finestKiB = 0;
+    for (const Production* show : {&crowded, &finest}) {
+        Furnish(*show, {"ColorTex.glvert", "ColorTex.glfrag"});
+    }
+    // The capture stops at its last frame: each run draws the first frame alone.
+    ASSERT_EQ(CaptureMeasured(crowded, "--fps 10 --at 0", &output, &crowdedKiB), 0) << output;
+    EXPECT_EQ(playtest::Occurrences(output, "NRaytracer: no lights are present in the scene"), 99)
+        << output;
+    ASSERT_EQ(CaptureMeasured(finest, "--fps 10 --at 0", &output, &finestKiB), 0) << output;
+    // The first frame shows its own trace, and the room covers every pixel: nothing
+    // of the clear colour shows, the bottom rows included.
+    for (const Production* show : {&crowded, &finest}) {
+        const Picture frame = Frame(*show, 0);
+        ASSERT_EQ(frame.width, 640);
+        EXPECT_EQ(CountPixels(frame, [](unsigned long p) { return Near(p, kClearRed, 8); }), 0);
+    }
+#if !defined(__SANITIZE_ADDRESS__)
+    // The process, its window and the software renderer take about 80 MB of these;
+    // the renderer takes about as much again for the 614,400 triangles of a frame of
+    // single-pixel blocks.
+    EXPECT_LT(crowdedKiB, 200 * 1024);
+    EXPECT_LT(finestKiB, 300 * 1024);
+#endif
 }

@@ -122,8 +122,8 @@ TEST(Raytracer01, TheRoomFillsEveryCellAndIsLitFully) {
         scene.tracer.Update();
         scene.tracer.TraceAndEmit();
         EXPECT_EQ(scene.tracer.spriteCount, 1200);
-        for (int32_t i = 0; i < scene.tracer.grid.Count(); ++i) {
-            const RaySample& sample = scene.tracer.grid.Samples()[i];
+        for (int32_t i = 0; i < scene.tracer.grid->Count(); ++i) {
+            const RaySample& sample = scene.tracer.grid->Samples()[i];
             ASSERT_EQ(sample.hit, 0);
             // 1.2 + 0.2 at cosine 1, reduced to 1.
             ASSERT_FLOAT_EQ(sample.colour[0], 1.0f);
