@@ -172,7 +172,7 @@ Rgba FieldBackdrop(double u, double v) {
     colour = Mix(colour, kViolet, SmoothStep(0.45, 0.9, cloud) * 0.5 * SmoothStep(0.1, 0.5, d));
     colour =
         Add(colour, Scale(kRose, SmoothStep(0.7, 1.0, cloud) * 0.25 * SmoothStep(0.2, 0.6, d)));
-    colour = Add(colour, Scale(kCream, Stars(u, v, 128, 12.0, 31u) * SmoothStep(0.3, 0.6, d)));
+    colour = Add(colour, Scale(kCream, Stars(u, v, 64, 4.0, 31u) * SmoothStep(0.3, 0.6, d)));
     return Opaque(colour);
 }
 
@@ -206,7 +206,7 @@ Rgba Nebula(double u, double v) {
     colour = Add(colour, Scale(kRose, SmoothStep(0.7, 0.95, ridge) * gas * 0.7));
     const double cold = SmoothStep(0.6, 0.85, noise.Fbm(u + 0.25, v + 0.6, 3, 4) * 0.5 + 0.5);
     colour = Add(colour, Scale(kTeal, cold * 0.3));
-    colour = Add(colour, Scale(kCream, Stars(u, v, 128, 10.0, 41u)));
+    colour = Add(colour, Scale(kCream, Stars(u, v, 64, 3.5, 41u)));
     return Opaque(colour);
 }
 
@@ -372,20 +372,20 @@ Canvas Credits(const Fonts& fonts) {
     return canvas;
 }
 
-// The logo: a ring of light, warm above and rose below, round a bold N, all with
-// analytic or FreeType edges and a soft glow.
-Canvas Logo(const Fonts& fonts) {
-    constexpr int kSize = 512;
-    constexpr double kCentre = kSize / 2.0;
-    Canvas canvas(kSize, kSize);
-    Mask ring(kSize, kSize);
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
-            ring.Ref(x, y) =
-                static_cast<float>(RingCover(x + 0.5, y + 0.5, kCentre, kCentre, 178.0, 18.0));
+// The logo, `size` pixels square: a ring of light, warm above and rose below, round
+// a bold N, all with analytic or FreeType edges and a soft glow.
+Canvas Logo(const Fonts& fonts, int size) {
+    const double centre = size / 2.0;
+    const double scale = size / 512.0;
+    Canvas canvas(size, size);
+    Mask ring(size, size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            ring.Ref(x, y) = static_cast<float>(
+                RingCover(x + 0.5, y + 0.5, centre, centre, 178.0 * scale, 18.0 * scale));
         }
     }
-    const Mask letter = fonts.bold.Line("N", 250, 1.0, 0);
+    const Mask letter = fonts.bold.Line("N", 250 * scale, 1.0, 0);
     Mask both = ring;
     // The letter's ink, not its line box, goes in the middle of the ring.
     int inkTop = letter.height;
@@ -398,40 +398,38 @@ Canvas Logo(const Fonts& fonts) {
             }
         }
     }
-    const int letterLeft = (kSize - letter.width) / 2;
-    const int letterTop = static_cast<int>(kCentre) - (inkTop + inkBottom) / 2;
+    const int letterLeft = (size - letter.width) / 2;
+    const int letterTop = static_cast<int>(centre) - (inkTop + inkBottom) / 2;
     for (int y = 0; y < letter.height; ++y) {
         for (int x = 0; x < letter.width; ++x) {
             float& cover = both.Ref(letterLeft + x, letterTop + y);
             cover = std::max(cover, letter.At(x, y));
         }
     }
-    canvas.LayGlow(both, 0, 0, 36, kRose, 0.55);
-    canvas.LayGlow(both, 0, 0, 12, kAmber, 0.7);
+    canvas.LayGlow(both, 0, 0, static_cast<int>(36 * scale), kRose, 0.55);
+    canvas.LayGlow(both, 0, 0, static_cast<int>(12 * scale), kAmber, 0.7);
     // The ring's colour runs from amber at the top to rose at the bottom.
-    for (int y = 0; y < kSize; ++y) {
-        Mask row(kSize, 1);
-        for (int x = 0; x < kSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        Mask row(size, 1);
+        for (int x = 0; x < size; ++x) {
             row.Ref(x, 0) = ring.At(x, y);
         }
-        canvas.Lay(row, 0, y, Mix(kAmber, kRose, SmoothStep(0.2, 0.8, (y + 0.5) / kSize)));
+        canvas.Lay(row, 0, y, Mix(kAmber, kRose, SmoothStep(0.2, 0.8, (y + 0.5) / size)));
     }
     canvas.Lay(letter, letterLeft, letterTop, kCream);
     return canvas;
 }
 
-// Shown while the show prepares: the name on the night, a rule, a word of patience.
+// Shown while the show prepares: the name on the night over a rule.
 Canvas Loading(const Fonts& fonts) {
-    Canvas canvas(512, 512);
+    Canvas canvas(256, 256);
     canvas.Paint([](double u, double v) {
         const ScreenPoint p = OnScreen(u, v);
         const double glow = std::exp(-(p.x * p.x + p.y * p.y) / 0.08);
         return Opaque(Mix(kNight, Mix(kIndigo, kViolet, 0.3), glow));
     });
-    LayText(canvas, fonts.bold.Line("NIMBUS", 44, kScreenSqueeze, 8), 236, kCream, kRose, 8, 0.8);
-    LayText(canvas, Rule(150), 270, kAmber, kRose, 3, 0.7);
-    LayText(canvas, fonts.regular.Line("preparing the show", 16, kScreenSqueeze, 2), 292, kCream,
-            kViolet, 3, 0.6);
+    LayText(canvas, fonts.bold.Line("NIMBUS", 26, kScreenSqueeze, 4), 122, kCream, kRose, 4, 0.8);
+    LayText(canvas, Rule(80), 141, kAmber, kRose, 2, 0.7);
     return canvas;
 }
 
@@ -467,11 +465,11 @@ int WriteDemoImages(const std::string& dir) {
     };
     static const Picture kPictures[] = {
         {"sky.jpg", 512, Sky, false},
-        {"halo.jpg", 512, Halo, false},
-        {"field.jpg", 512, FieldBackdrop, false},
+        {"halo.jpg", 256, Halo, false},
+        {"field.jpg", 256, FieldBackdrop, false},
         {"veil.jpg", 128, Veil, false},
         {"clouds.jpg", 256, Clouds, false},
-        {"nebula.jpg", 512, Nebula, false},
+        {"nebula.jpg", 256, Nebula, false},
         {"planet.jpg", 256, Planet, false},
         {"moon.jpg", 256, Moon, false},
         {"grid.jpg", 256, Grid, false},
@@ -494,7 +492,7 @@ int WriteDemoImages(const std::string& dir) {
     }
     failures += Report(Title(fonts).Write(dir, "title.tga", true), "title.tga");
     failures += Report(Credits(fonts).Write(dir, "credits.tga", true), "credits.tga");
-    failures += Report(Logo(fonts).Write(dir, "logo.tga", true), "logo.tga");
+    failures += Report(Logo(fonts, 256).Write(dir, "logo.tga", true), "logo.tga");
     failures += Report(Loading(fonts).Write(dir, "loading.tga", false), "loading.tga");
     return failures;
 }
