@@ -116,7 +116,7 @@ Rgba Sky(double u, double v) {
     } else {
         // The sea of clouds below, its crests catching the sun's path.
         const double depth = -height;
-        const double n = noise.Fbm(u * 1.0, v * 6.0, 4, 6) * 0.5 + 0.5;
+        const double n = noise.Fbm(u, v * 6.0, 4, 6) * 0.5 + 0.5;
         const double crest = SmoothStep(0.4, 0.75, n);
         const double path = std::exp(-p.x * p.x / (0.01 + depth * 0.4)) * std::exp(-depth * 5.0);
         colour =
@@ -488,6 +488,7 @@ int WriteDemoImages(const std::string& dir) {
     if (fonts.bold.Open(kSansBoldFont) != 0 || fonts.regular.Open(kSansFont) != 0) {
         fprintf(stderr, "nimbus-makedemo: can't open the fonts %s and %s\n", kSansBoldFont,
                 kSansFont);
+        // None of the four pictures with type can be made.
         return failures + 4;
     }
     failures += Report(Title(fonts).Write(dir, "title.tga", true), "title.tga");
