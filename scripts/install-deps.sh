@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   xvfb xauth libgl1-mesa-dri mesa-utils
   glslang-dev ffmpeg
+  libfreetype-dev fonts-dejavu-core  # the bundled show's type
   openbox  # a window manager for the full-screen tests to run under
 )
 for option in "$@"; do

@@ -2,7 +2,7 @@
 # Installs what is missing, builds the player and the bundled production (its
 # pictures and music are made by the build in build/examples/demo), packs the
 # production into its archive beside a copy of the player named after it, and plays
-# it with the log file switched on. The show ends by itself after 68 seconds.
+# it with the log file switched on. The show ends by itself after 72 seconds.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"

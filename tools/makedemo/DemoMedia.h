@@ -1,6 +1,7 @@
-// The bundled production's media, made by the project itself: pictures written
-// through the engine's own TGA and JPEG codecs, a tune rendered to Ogg Vorbis
-// through libsndfile, and a tiny ProTracker module.
+// The bundled production's media, made by the project itself: procedural pictures
+// and type (FreeType with a font from Debian) written through the engine's own TGA
+// and JPEG codecs, a tune rendered to Ogg Vorbis through libsndfile, and a tiny
+// ProTracker module.
 #pragma once
 
 #include <string>
@@ -9,11 +10,11 @@
 // change of the bundled show can fall on a beat.
 constexpr double kTuneBeatSeconds = 0.5;
 constexpr double kTuneBarSeconds = 4 * kTuneBeatSeconds;
-// Seconds of music the tune lasts, 34 bars: the length of the bundled show.
-constexpr double kTuneSeconds = 34 * kTuneBarSeconds;
+// Seconds of music the tune lasts, 36 bars: the length of the bundled show.
+constexpr double kTuneSeconds = 36 * kTuneBarSeconds;
 
 // Writes every picture of the show into `dir`; 0 on success, else the number of
-// pictures that could not be written.
+// pictures that could not be written (each named on stderr).
 int WriteDemoImages(const std::string& dir);
 // A plain width x height picture of one colour, for tests that check pixels; TGA or
 // JPEG by the name's extension.

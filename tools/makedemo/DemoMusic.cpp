@@ -9,173 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "image/Bitmap.h"
-#include "image/JPGFile.h"
-#include "image/TGAFile.h"
-#include "io/Data.h"
-
 namespace {
-
-// ---------------------------------------------------------------------------
-// [SECTION] Pictures
-// ---------------------------------------------------------------------------
-
-struct Rgb {
-    double r, g, b;
-};
-
-// The colour of a picture at (x, y), both 0..1 from the top left corner.
-using Pattern = std::function<Rgb(double x, double y)>;
-// The opacity at (x, y); pictures without one are opaque.
-using AlphaPattern = double (*)(double x, double y);
-
-double Clamp01(double v) {
-    return std::clamp(v, 0.0, 1.0);
-}
-
-Rgb Mix(const Rgb& a, const Rgb& b, double t) {
-    return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
-
-// Deep blue above, orange at the horizon, with a low sun.
-Rgb Sky(double x, double y) {
-    Rgb colour = Mix({0.05, 0.08, 0.30}, {1.0, 0.55, 0.20}, y * y);
-    const double sun = std::hypot(x - 0.5, (y - 0.78) * 0.75);
-    return Mix(colour, {1.0, 0.95, 0.7}, Clamp01((0.12 - sun) * 25.0));
-}
-
-Rgb Plasma(double x, double y) {
-    const double v = std::sin(x * 11.0) + std::sin(y * 7.0 + x * 3.0) +
-                     std::sin(std::hypot(x - 0.5, y - 0.5) * 18.0);
-    return {0.5 + 0.5 * std::sin(v * 1.7), 0.5 + 0.5 * std::sin(v * 1.7 + 2.1),
-            0.5 + 0.5 * std::sin(v * 1.7 + 4.2)};
-}
-
-Rgb Rings(double x, double y) {
-    const double d = std::hypot(x - 0.5, y - 0.5);
-    const double ring = 0.5 + 0.5 * std::cos(d * 60.0);
-    return Mix({0.02, 0.02, 0.08}, {0.3, 0.9, 1.0}, ring * Clamp01(1.2 - d * 1.6));
-}
-
-Rgb Checker(double x, double y) {
-    const bool dark = (static_cast<int>(x * 8) + static_cast<int>(y * 8)) % 2 == 0;
-    const Rgb tint = Mix({0.9, 0.3, 0.5}, {0.3, 0.5, 0.95}, x);
-    return dark ? Mix(tint, {0, 0, 0}, 0.7) : tint;
-}
-
-// A bold "N" of three strokes inside a ring, light on dark.
-Rgb Logo(double x, double y) {
-    const double u = (x - 0.5) * 2.0;
-    const double v = (y - 0.5) * 2.0;
-    const double d = std::hypot(u, v);
-    const bool inside = std::abs(u) < 0.5 && std::abs(v) < 0.55;
-    const bool stroke = inside && (std::abs(u + 0.4) < 0.1 || std::abs(u - 0.4) < 0.1 ||
-                                   std::abs(u - v * 0.4 / 0.55) < 0.12);
-    const bool ring = std::abs(d - 0.85) < 0.06;
-    if (stroke || ring) {
-        return Mix({1.0, 1.0, 1.0}, {1.0, 0.8, 0.3}, Clamp01(v * 0.5 + 0.5));
-    }
-    return {0.04, 0.03, 0.08};
-}
-
-// Flames: white-hot at the bottom through yellow and red to black at the top, the
-// tongues wavering with a few sines.
-Rgb Inferno(double x, double y) {
-    const double flicker =
-        0.08 * std::sin(x * 31.0 + y * 7.0) + 0.05 * std::sin(x * 67.0 - y * 13.0);
-    const double heat = Clamp01(y * 1.25 - 0.15 + flicker * (1.0 - y));
-    if (heat < 0.5) {
-        return Mix({0.0, 0.0, 0.0}, {0.85, 0.1, 0.02}, heat * 2.0);
-    }
-    if (heat < 0.85) {
-        return Mix({0.85, 0.1, 0.02}, {1.0, 0.75, 0.1}, (heat - 0.5) / 0.35);
-    }
-    return Mix({1.0, 0.75, 0.1}, {1.0, 1.0, 0.85}, (heat - 0.85) / 0.15);
-}
-
-// A banded gas giant with a darker storm, for the raytraced spheres.
-Rgb Planet(double x, double y) {
-    const double band = std::sin(y * 38.0 + std::sin(x * 12.0) * 0.8) * 0.5 + 0.5;
-    Rgb colour = Mix({0.75, 0.45, 0.2}, {0.98, 0.88, 0.68}, band);
-    const double storm = std::hypot((x - 0.3) * 2.0, (y - 0.62) * 4.0);
-    return Mix(colour, {0.6, 0.18, 0.1}, Clamp01((0.35 - storm) * 6.0));
-}
-
-// Dark space with violet and teal clouds and a sprinkle of stars, for the rooms.
-Rgb Nebula(double x, double y) {
-    const double cloud =
-        std::sin(x * 9.0 + std::sin(y * 5.0) * 2.0) * std::sin(y * 7.0 + std::sin(x * 4.0) * 2.0);
-    Rgb colour = Mix({0.02, 0.01, 0.06}, {0.45, 0.12, 0.55}, Clamp01(cloud));
-    colour = Mix(colour, {0.1, 0.55, 0.6}, Clamp01(-cloud) * 0.7);
-    const double hash = std::fmod(
-        std::sin(std::floor(x * 97.0) * 12.9898 + std::floor(y * 97.0) * 78.233) * 43758.5453, 1.0);
-    return std::abs(hash) > 0.995 ? Rgb{1.0, 1.0, 0.95} : colour;
-}
-
-// A soft white dot: the particles' and the sprites' mask. Its alpha is the glow.
-Rgb Glow(double, double) {
-    return {1.0, 1.0, 1.0};
-}
-
-double GlowAlpha(double x, double y) {
-    const double d = std::hypot(x - 0.5, y - 0.5) * 2.0;
-    return Clamp01(1.0 - d) * Clamp01(1.0 - d);
-}
-
-// Dark, with a row of dots and a bar: shown while the show prepares.
-Rgb Loading(double x, double y) {
-    Rgb colour = Mix({0.02, 0.02, 0.05}, {0.08, 0.05, 0.15}, y);
-    const bool bar = y > 0.62 && y < 0.66 && x > 0.2 && x < 0.8;
-    const double dot = std::hypot(std::fmod(x * 10.0, 1.0) - 0.5, (y - 0.45) * 10.0);
-    if (bar || (x > 0.2 && x < 0.8 && dot < 0.2)) {
-        colour = {0.7, 0.8, 1.0};
-    }
-    return colour;
-}
-
-unsigned char Byte(double v) {
-    return static_cast<unsigned char>(std::lround(Clamp01(v) * 255.0));
-}
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-// Fills a bitmap from `pattern` (and `alpha`, when given) and writes it into `dir`
-// with the codec the name's extension asks for.
-int WritePicture(const std::string& dir, const std::string& name, int width, int height,
-                 const Pattern& pattern, AlphaPattern alpha = nullptr) {
-    const int channels = alpha ? 4 : 3;
-    NBitmap bitmap;
-    bitmap.Width = width;
-    bitmap.Height = height;
-    bitmap.Layout = {alpha ? NBitmap::B32 : NBitmap::B24, NBitmap::RGB, NBitmap::LEFT, NBitmap::UP};
-    auto* pixels = new unsigned char[static_cast<size_t>(width) * height * channels];
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const double u = (x + 0.5) / width;
-            const double v = (y + 0.5) / height;
-            const Rgb colour = pattern(u, v);
-            unsigned char* pixel = pixels + (static_cast<size_t>(y) * width + x) * channels;
-            pixel[0] = Byte(colour.r);
-            pixel[1] = Byte(colour.g);
-            pixel[2] = Byte(colour.b);
-            if (alpha) {
-                pixel[3] = Byte(alpha(u, v));
-            }
-        }
-    }
-    bitmap.AdoptPixels(pixels);
-    NData out;
-    if (out.Mount(kDirectoryMode, dir.c_str()) != 0 || out.OpenWrite(name.c_str()) != 0) {
-        return 1;
-    }
-    const int result =
-        EndsWith(name, ".jpg") ? NJPGFile(&bitmap, &out).Write() : NTGAFile(&bitmap, &out).Write();
-    out.CloseFile();
-    return result != 0 ? 1 : 0;
-}
 
 // ---------------------------------------------------------------------------
 // [SECTION] The tune
@@ -184,6 +18,10 @@ int WritePicture(const std::string& dir, const std::string& name, int width, int
 constexpr int kRate = 44100;
 constexpr double kBeat = kTuneBeatSeconds;
 constexpr double kBar = kTuneBarSeconds;
+
+double Clamp01(double v) {
+    return std::clamp(v, 0.0, 1.0);
+}
 
 double NoteFrequency(int midiNote) {
     return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0);
@@ -326,6 +164,21 @@ void AddSweep(Mixdown& mix, double start, double length, Dice& dice) {
     });
 }
 
+// A cymbal's wash: bright noise, a quick attack and a long tail, on the downbeat
+// where the picture changes, so the eye's cut and the ear's accent fall together.
+void AddCrash(Mixdown& mix, double start, Dice& dice) {
+    constexpr double kLength = 1.6;
+    std::vector<double> noise(Mixdown::Frames(kLength) + 1);
+    for (double& n : noise) {
+        n = dice.Noise();
+    }
+    mix.Add(start, kLength, 0.3, [&noise](double t) {
+        const size_t i = std::min(noise.size() - 2, Mixdown::Frames(t));
+        // The difference of neighbouring samples keeps the hiss and drops the rumble.
+        return 0.09 * (noise[i + 1] - noise[i]) * std::exp(-t * 2.6) * Clamp01(t / 0.004);
+    });
+}
+
 struct Chord {
     int bass;
     int tones[3];
@@ -356,6 +209,13 @@ constexpr Section kSections[] = {
     {24, kVerse, true, true, true, true, true},       // 48 s: everything
     {32, kVerse, true, false, false, false, false},   // 64 s: pads and bass to the end
 };
+
+// The bars on which the bundled show changes to a part that the drums carry in.
+constexpr int kAccentBars[] = {4, 8, 12, 20, 24, 28, 32};
+
+bool IsAccentBar(int bar) {
+    return std::find(std::begin(kAccentBars), std::end(kAccentBars), bar) != std::end(kAccentBars);
+}
 
 const Section& SectionAt(int bar) {
     const Section* section = &kSections[0];
@@ -404,6 +264,9 @@ void ComposeBar(Mixdown& mix, int bar, int bars, Dice& dice) {
             AddBass(mix, chord.bass + (eighth % 4 == 3 ? 12 : 0), start + eighth * kBeat / 2,
                     kBeat / 2);
         }
+    }
+    if (IsAccentBar(bar)) {
+        AddCrash(mix, start, dice);
     }
     if (section.arpeggio) {
         for (int sixteenth = 0; sixteenth < 16; ++sixteenth) {
@@ -461,34 +324,6 @@ bool WriteInBlocks(SNDFILE* file, const std::vector<float>& interleaved) {
 }
 
 }  // namespace
-
-int WriteFlatImage(const std::string& dir, const std::string& name, int width, int height,
-                   unsigned char red, unsigned char green, unsigned char blue) {
-    const Rgb colour = {red / 255.0, green / 255.0, blue / 255.0};
-    return WritePicture(dir, name, width, height, [colour](double, double) { return colour; });
-}
-
-int WriteDemoImages(const std::string& dir) {
-    struct Picture {
-        const char* name;
-        int width, height;
-        Rgb (*pattern)(double, double);
-        AlphaPattern alpha = nullptr;
-    };
-    static const Picture kPictures[] = {
-        {"loading.tga", 256, 256, Loading}, {"sky.jpg", 256, 256, Sky},
-        {"plasma.jpg", 256, 256, Plasma},   {"rings.tga", 256, 256, Rings},
-        {"checker.tga", 128, 128, Checker}, {"logo.tga", 256, 256, Logo},
-        {"inferno.jpg", 256, 256, Inferno}, {"planet.jpg", 256, 256, Planet},
-        {"nebula.jpg", 256, 256, Nebula},   {"glow.tga", 128, 128, Glow, GlowAlpha},
-    };
-    int failures = 0;
-    for (const Picture& picture : kPictures) {
-        failures += WritePicture(dir, picture.name, picture.width, picture.height, picture.pattern,
-                                 picture.alpha);
-    }
-    return failures;
-}
 
 int WriteTune(const std::string& path, double seconds) {
     Mixdown mix(seconds);
