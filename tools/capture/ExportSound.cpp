@@ -55,15 +55,18 @@ class ExportMusic {
     std::unique_ptr<MusicDecoder> decoder;
 };
 
-// RF64 that stays plain WAV when it closes below 4 GiB, as nearly every file does.
-SNDFILE* OpenWav(const std::string& path) {
+// The bytes of sound a plain WAV file can address.
+constexpr long long kLargestWavData = 0xFFFFFFFFll - 44;
+
+// Plain WAV for `frames` 16-bit stereo frames, or RF64 where that would not fit.
+SNDFILE* OpenWav(const std::string& path, long frames) {
     SF_INFO info = {};
     info.samplerate = kMusicRate;
     info.channels = 2;
-    info.format = SF_FORMAT_RF64 | SF_FORMAT_PCM_16;
+    const bool fits = static_cast<long long>(frames) * 4 <= kLargestWavData;
+    info.format = (fits ? SF_FORMAT_WAV : SF_FORMAT_RF64) | SF_FORMAT_PCM_16;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (file) {
-        sf_command(file, SFC_RF64_AUTO_DOWNGRADE, nullptr, SF_TRUE);
         // Samples beyond full scale are clipped, not wrapped around.
         sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     }
@@ -80,7 +83,7 @@ bool WriteExportSound(const NDemo& demo, long first, long end, int fps, const st
     const long firstSample = SampleOfFrame(first, fps);
     const long count = SampleOfFrame(end, fps) - firstSample;
     ExportMusic music(demo);
-    SNDFILE* file = OpenWav(path);
+    SNDFILE* file = OpenWav(path, count);
     if (!file) {
         return false;
     }

@@ -10,7 +10,7 @@ class NDemo;
 // frames a second as 16-bit WAV at the music rate: silence where there is no music,
 // and silence with a warning when the demo's music cannot be read. The music is
 // decoded and written block by block, so memory stays the same however long the
-// span; a file that would pass the 4 GiB a WAV file can address becomes RF64. False
+// span; sound beyond the 4 GiB a WAV file can address is written as RF64. False
 // when the file cannot be written.
 bool WriteExportSound(const NDemo& demo, long first, long end, int fps, const std::string& path);
 
