@@ -99,3 +99,22 @@ TEST(StreamDecoder, EveryFormatDecodesToItsExactLengthInBlocksOfAnySize) {
         EXPECT_EQ(pieces, whole);
     }
 }
+
+// A module declares no length: it is decoded, but no further than the caller needs.
+TEST(OfflineMusic, ModulesAreMeasuredNoFurtherThanNeeded) {
+    const std::vector<unsigned char> image = soundtest::ReadMusic("test.mod");
+    auto measure = [&](double enough) {
+        auto music = OpenMusic(image.data(), image.size());
+        return music ? MeasureMusic(*music, enough) : MusicLength{-1, false};
+    };
+    auto music = OpenMusic(image.data(), image.size());
+    ASSERT_NE(music, nullptr);
+    const double whole = static_cast<double>(CountFrames(*music)) / kMusicRate;
+    const MusicLength all = measure(60);
+    EXPECT_TRUE(all.complete);
+    EXPECT_DOUBLE_EQ(all.seconds, whole);
+    const MusicLength part = measure(0.5);
+    EXPECT_FALSE(part.complete);
+    EXPECT_GE(part.seconds, 0.5);
+    EXPECT_LT(part.seconds, whole);
+}
