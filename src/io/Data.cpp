@@ -132,8 +132,9 @@ int64_t NData::Remaining() {
     return CanRead() ? backend->Remaining() : -1;
 }
 
+// Only while idle: an archive finds the named entry by moving off the open one.
 int64_t NData::Size(const char* name) {
-    return backend ? backend->Size(name) : -1;
+    return backend && state == kIdle ? backend->Size(name) : -1;
 }
 
 int NData::LoadWithin(const char* name, unsigned char** buffer, int64_t budget, const char* kind,

@@ -42,8 +42,8 @@ uint64_t FileSize(const char* path) {
     return path && stat(path, &status) == 0 ? static_cast<uint64_t>(status.st_size) : 0;
 }
 
-// What the archive's directory declares for all its entries together; false when
-// the directory cannot be walked.
+// What the archive's directory declares for all its entries together, held at the
+// largest count rather than wrapping round; false when the directory cannot be walked.
 bool DeclaredTotal(void* archive, uint64_t* total) {
     *total = 0;
     int status = unzGoToFirstFile(archive);
@@ -52,7 +52,8 @@ bool DeclaredTotal(void* archive, uint64_t* total) {
         if (unzGetCurrentFileInfo64(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
             return false;
         }
-        *total += info.uncompressed_size;
+        *total = info.uncompressed_size > UINT64_MAX - *total ? UINT64_MAX
+                                                              : *total + info.uncompressed_size;
     }
     return status == UNZ_END_OF_LIST_OF_FILE;
 }
