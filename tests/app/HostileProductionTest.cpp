@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -91,53 +92,59 @@ struct Entry {
     uint64_t declared = 0;
 };
 
-// One sheet of `lines` x `lines` vertices, `sheets` times in one scene, turning by a
-// keyed angle of `keys` keys (a plain angle without keys), over a still picture, with
-// the tune; the sheets' material samples a photo through a shader.
-std::string Document(int sheetCount = 1, int lines = 2, int keys = 0) {
+// `sheets` sheets of `lines` x `lines` vertices in one scene, turning by an angle of
+// `keys` keys (a plain angle without keys), over a still picture, with the tune; the
+// sheets' material samples a photo through a shader.
+std::string Document(int sheets = 1, int lines = 2, int keys = 0) {
+    std::string document = R"(<Nimbus>
+<OrthoView Name="Flat"/>
+<Texture Name="Picture">picture.tga</Texture><Texture Name="Photo">photo.jpg</Texture>
+<StillImage Name="Back"><Texture Role="Texture" Name="Picture"/></StillImage>
+<Shader Name="Plain"><string Role="VertexShaderFilename">plain.vert</string>
+<string Role="FragmentShaderFilename">plain.frag</string></Shader>
+<ParticleMaterial Name="M"><Shader Role="Shader" Name="Plain"/><Texture Role="Texture" Name="Photo"/>
+</ParticleMaterial>
+SHEETS
+<PAANode Name="Turn"><Vector Role="Position">0 0 0</Vector><Vector Role="RotationAxis">0 0 1</Vector>
+ANGLE<TransformNodeContent Role="Object"/></PAANode>
+<Scene Name="S"><StillImage Role="BackgroundImage" Name="Back"/>
+<OrthoView Role="View2D" Name="Flat"/><OrthoView Role="View3D" Name="Flat"/>
+<TransformNode Role="Nodes" Container="Tree"><PAANode Name="Turn">NODES</PAANode></TransformNode>
+</Scene>
+<Part Name="P"><float Role="EndTime">0.5</float><Scene Role="Scene" Name="S"/></Part>
+<Demo Name="D"><String Role="SoundFile"><string Role="s">tune.wav</string></String>
+<Part Role="PartList" Container="List"><Part Name="P"/></Part></Demo>
+</Nimbus>
+)";
     std::string angle = "<Float Role=\"RotationAngle\">0</Float>";
     if (keys > 0) {
         // Twelve keys a line keeps within the reader's line length and line count.
         angle = "<BSFloatValue Role=\"RotationAngle\">\n";
         for (int k = 0; k < keys; ++k) {
-            angle += "<Key Time=\"0\">0</Key>";
-            angle += k % 12 == 11 ? "\n" : "";
+            angle += k % 12 == 11 ? "<Key Time=\"0\">0</Key>\n" : "<Key Time=\"0\">0</Key>";
         }
         angle += "\n</BSFloatValue>";
     }
-    std::string sheets;
-    std::string nodes;
-    for (int i = 0; i < sheetCount; ++i) {
-        const std::string name = "Sheet" + std::to_string(i);
-        const std::string size = std::to_string(lines);
-        sheets += "<TransformNode Name=\"" + name +
-                  "\"><RoundQuad Role=\"Object\"><ParticleMaterial Role=\"Material\" "
-                  "Name=\"M\"/><int Role=\"Lines\">" +
-                  size + "</int><int Role=\"Divisions\">" + size +
-                  "</int></RoundQuad></TransformNode>\n";
-        nodes += "<TransformNode Name=\"" + name + "\"/>";
+    std::string sheetObjects;
+    std::string sheetNodes;
+    for (int i = 0; i < sheets; ++i) {
+        const std::string name = "<TransformNode Name=\"Sheet" + std::to_string(i) + "\"";
+        sheetObjects += name +
+                        "><RoundQuad Role=\"Object\"><ParticleMaterial Role=\"Material\" "
+                        "Name=\"M\"/><int Role=\"Lines\">LINES</int><int "
+                        "Role=\"Divisions\">LINES</int></RoundQuad></TransformNode>\n";
+        sheetNodes += name + "/>";
     }
-    return "<Nimbus>\n<OrthoView Name=\"Flat\"/>\n"
-           "<Texture Name=\"Picture\">picture.tga</Texture>\n"
-           "<Texture Name=\"Photo\">photo.jpg</Texture>\n"
-           "<StillImage Name=\"Back\"><Texture Role=\"Texture\" Name=\"Picture\"/></StillImage>\n"
-           "<Shader Name=\"Plain\"><string Role=\"VertexShaderFilename\">plain.vert</string>"
-           "<string Role=\"FragmentShaderFilename\">plain.frag</string></Shader>\n"
-           "<ParticleMaterial Name=\"M\"><Shader Role=\"Shader\" Name=\"Plain\"/>"
-           "<Texture Role=\"Texture\" Name=\"Photo\"/></ParticleMaterial>\n" +
-           sheets + "<PAANode Name=\"Turn\">\n" + angle +
-           "<Vector Role=\"Position\">0 0 0</Vector><Vector Role=\"RotationAxis\">0 0 1</Vector>\n"
-           "<TransformNodeContent Role=\"Object\"/></PAANode>\n"
-           "<Scene Name=\"S\"><StillImage Role=\"BackgroundImage\" Name=\"Back\"/>\n"
-           "<OrthoView Role=\"View2D\" Name=\"Flat\"/><OrthoView Role=\"View3D\" Name=\"Flat\"/>\n"
-           "<TransformNode Role=\"Nodes\" Container=\"Tree\"><PAANode Name=\"Turn\">" +
-           nodes +
-           "</PAANode></TransformNode>\n</Scene>\n"
-           "<Part Name=\"P\"><float Role=\"EndTime\">0.5</float><Scene Role=\"Scene\" "
-           "Name=\"S\"/></Part>\n"
-           "<Demo Name=\"D\"><String Role=\"SoundFile\"><string Role=\"s\">tune.wav</string>"
-           "</String>\n<Part Role=\"PartList\" Container=\"List\"><Part Name=\"P\"/></Part>\n"
-           "</Demo>\n</Nimbus>\n";
+    // The sheets first: they hold the lines.
+    for (const auto& [mark, text] : {std::pair<std::string, std::string>{"SHEETS", sheetObjects},
+                                     {"NODES", sheetNodes},
+                                     {"ANGLE", angle},
+                                     {"LINES", std::to_string(lines)}}) {
+        for (size_t at; (at = document.find(mark)) != std::string::npos;) {
+            document.replace(at, mark.size(), text);
+        }
+    }
+    return document;
 }
 
 // A sound production's files, `changed` put in place of those of the same name.
@@ -151,11 +158,8 @@ std::vector<Entry> Files(const std::vector<Entry>& changed) {
         {"plain.frag", "void main() { gl_FragColor = vec4(1.0); }\n"},
     };
     for (const Entry& entry : changed) {
-        for (Entry& file : files) {
-            if (file.name == entry.name) {
-                file = entry;
-            }
-        }
+        *std::find_if(files.begin(), files.end(),
+                      [&](const Entry& file) { return file.name == entry.name; }) = entry;
     }
     return files;
 }
