@@ -7,6 +7,8 @@
 #include "reflect/MemberTable.h"
 #include "render/Renderer.h"
 
+class NData;
+
 class NShader : public NClass {
   public:
     NShader() = default;
@@ -27,6 +29,11 @@ class NShader : public NClass {
     static void Members(MemberTable<NShader>& m);
 
     ProgramHandle Program() const { return program; }
+
+    // Loads one source file whole as Init does, refusing a source above
+    // kMaxShaderBytes (base/Budgets.h) with a counted error before it is read: the
+    // driver's compiler is not to be trusted with more. The byte count, or -1.
+    static int LoadSource(NData& stream, const char* name, unsigned char** text);
 
     char* VertexShaderFilename = nullptr;
     char* FragmentShaderFilename = nullptr;
