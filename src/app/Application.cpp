@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <string>
 
@@ -21,13 +22,42 @@ namespace {
 char* dataFileName = nullptr;
 char* documentName = nullptr;
 std::string* dataDirectory = nullptr;
+const char* dataSource = nullptr;
 
 bool MountDataStore() {
+    dataDirectory = new std::string(MakeAppPath("data"));
     if (DefaultInput.Mount(kArchiveMode, dataFileName) == 0) {
+        dataSource = dataFileName;
+        // Authors edit the folder and wonder why nothing changes.
+        std::error_code ignored;
+        if (std::filesystem::is_directory(*dataDirectory, ignored)) {
+            Con.Notice("%s hides the folder %s beside it: the archive is played", dataFileName,
+                       dataDirectory->c_str());
+        }
         return true;
     }
-    dataDirectory = new std::string(MakeAppPath("data"));
-    return DefaultInput.Mount(kDirectoryMode, dataDirectory->c_str()) == 0;
+    dataSource = dataDirectory->c_str();
+    return DefaultInput.Mount(kDirectoryMode, dataSource) == 0;
+}
+
+std::string Counted(int count, const char* what) {
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+// The player's last word on standard error, for an author at a terminal: what went
+// wrong in all, and where the whole story is.
+void PrintProblemSummary(const char* player, bool logged) {
+    const int warnings = Con.WarningCount();
+    const int errors = Con.ErrorCount() - warnings;
+    const int notes = Con.NoticeCount();
+    if (errors + warnings + notes == 0) {
+        return;
+    }
+    std::string line = std::string(player) + ": " + Counted(errors, "error") + ", " +
+                       Counted(warnings, "warning") + ", " + Counted(notes, "note") + "; ";
+    line += logged ? "the full log is in nimbus.log"
+                   : std::string("run \"") + player + " log\" for the full log in nimbus.log";
+    fprintf(stderr, "%s\n", line.c_str());
 }
 
 }  // namespace
@@ -38,6 +68,10 @@ int ArgumentsLength(int argc, char** argv) {
         length += static_cast<int>(strlen(argv[i])) + (i > 1 ? 1 : 0);
     }
     return length;
+}
+
+const char* DataSourceName() {
+    return dataSource;
 }
 
 NDemo* LoadDemo() {
@@ -104,13 +138,17 @@ void RunApplication() {
 }
 
 int PlayerMain(int argc, char** argv) {
-    SetExecutablePath(argc > 0 ? argv[0] : "");
+    const char* player = argc > 0 ? argv[0] : "";
+    SetExecutablePath(player);
     Con.AttachFile(false);
-    if (ArgumentsLength(argc, argv) > 2) {
+    const bool logged = ArgumentsLength(argc, argv) > 2;
+    if (logged) {
         Con.AttachFile(true);
     }
+    Con.SetProblemStream(stderr);
     NClassRegistration();
     RunApplication();
+    PrintProblemSummary(player, logged);
     if (Con.ErrorCount() != 0) {
         Con.Print("NCon Failed:\n");
         Con.PrintErrorCount();

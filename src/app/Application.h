@@ -13,6 +13,10 @@ class NDemo;
 // demo's objects; the caller plays the demo and then tears the document down.
 NDemo* LoadDemo();
 
+// What LoadDemo mounted as the data store: the archive's or the folder's path as
+// the player names it; null before it tried.
+const char* DataSourceName();
+
 // Mounts the data store, then loads, compiles and plays the document. Its outcome
 // is told only by the log and its error count.
 void RunApplication();

@@ -72,7 +72,7 @@ void NDemo::StartMusic() {
         return;
     }
     if (sound->PlayMemory(music, size) != 0) {
-        Con.PrintLine("NDemo: can't play music");
+        Con.Notice("NDemo: can't play music");
     }
 }
 
@@ -81,7 +81,7 @@ unsigned char* NDemo::LoadMusic(int* size) const {
     *size = SoundFile ? DefaultInput.Load(SoundFile->Get(), &music) : 0;
     if (*size <= 0) {
         delete[] music;
-        Con.PrintLine("NDemo: can't load music file");
+        Con.Notice("NDemo: can't load music file");
         return nullptr;
     }
     return music;

@@ -33,7 +33,7 @@ void NimbusDocument::Load(const char* name) {
 }
 
 void NimbusDocument::Compile() {
-    DocumentCompiler compiler(kTracedName);
+    DocumentCompiler compiler(kTracedName, fileName);
     compiler.Compile(&root);
 }
 

@@ -59,6 +59,13 @@ const char* GetClassName(int index);
 const char* GetClassName(const NClass* object);
 int GetMemberIndex(int classIndex, const char* name);
 int GetMemberIndex(const NClass* object, const char* name);
+// The registered class or basic type whose name is closest to `name` (letter case
+// aside, a swapped pair of letters counting as one edit), when it is close enough to
+// be a slip of the pen; null otherwise.
+const char* ClosestClassName(const char* name);
+// The same among the members that `name` would be looked up in for `classIndex`:
+// its own and, where it inherits members, its ancestors'.
+const char* ClosestMemberName(int classIndex, const char* name);
 int GetMemberType(int member);
 const char* GetMemberName(int member);
 bool IsDerived(int base, int cls);
