@@ -74,32 +74,49 @@ const char* DataSourceName() {
     return dataSource;
 }
 
-NDemo* LoadDemo() {
+const char* DocumentName() {
+    return documentName;
+}
+
+bool MountProduction() {
+    // A tool or a test may mount more than once; the last mount's names go with it.
+    DefaultInput.Unmount();
+    delete[] dataFileName;
+    delete[] documentName;
+    delete dataDirectory;
+    dataDirectory = nullptr;
+    dataSource = nullptr;
     const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
     dataFileName = new (std::nothrow) char[size];
     documentName = new (std::nothrow) char[size];
     if (!dataFileName || !documentName) {
         Con.Error("Memory allocating error.");
-        return nullptr;
+        return false;
     }
     snprintf(dataFileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
     snprintf(documentName, size, "%s.xml", GetAppName());
 
     if (const int code = DefaultInput.Mount(kDirectoryMode, "")) {
         Con.PrintLine("failed to open default input (error code %d)", code);
-        return nullptr;
+        return false;
     }
     DefaultInput.SetAsDefault(false);
     if (!MountDataStore()) {
         Con.PrintLine("data directory or data file is missing");
-        return nullptr;
+        return false;
     }
     DefaultInput.SetAsDefault(false);
     if (const int code = DefaultOutput.Mount(kDirectoryMode, "")) {
         Con.PrintLine("failed to open default output (error code %d)", code);
     }
     DefaultOutput.SetAsDefault(true);
+    return true;
+}
 
+NDemo* LoadDemo() {
+    if (!MountProduction()) {
+        return nullptr;
+    }
     Document.Load(documentName);
     if (Con.ErrorCount() != 0) {
         Con.PrintLine("failed to load the document <%s>", documentName);

@@ -160,10 +160,24 @@ bool AppendMember(const MemberAccess& access, uint32_t container, int type, cons
             return false;
         }
     }
-    members[memberCount] = MemberRecord{access, container, type, name, membersOf};
+    members[memberCount] = MemberRecord{access, container, type, name, membersOf, nullptr};
     ++memberCount;
     ++owner.memberCount;
     return true;
+}
+
+bool DescribeMember(int classIndex, const char* name, const char* meaning) {
+    if (!IsClass(classIndex) || !name) {
+        return false;
+    }
+    const ClassRecord& record = classes[classIndex];
+    for (int i = 0; i < record.memberCount; ++i) {
+        if (strcmp(members[record.firstMember + i].name, name) == 0) {
+            members[record.firstMember + i].meaning = meaning;
+            return true;
+        }
+    }
+    return false;
 }
 
 void UnregisterClassesFrom(int first) {

@@ -35,6 +35,8 @@ struct ClassRecord {
     // The member that the Time attribute of an entry of a list of this class (or a
     // class derived from it) sets; null when list entries carry no time.
     const char* entryTimeMember;
+    // What the class is for, in a line, for the vocabulary authors read.
+    const char* meaning;
 };
 
 struct MemberRecord {
@@ -43,6 +45,8 @@ struct MemberRecord {
     int type;
     const char* name;
     int owner;
+    // What the member does, in a line; null until the class table describes it.
+    const char* meaning;
 };
 
 constexpr int kMaxClasses = 200;
@@ -91,6 +95,9 @@ int AppendClass(const ClassRecord& record);
 void BeginMembers(int classIndex);
 // Returns false and logs when the member cannot be recorded.
 bool AppendMember(const MemberAccess& access, uint32_t container, int type, const char* name);
+// Gives member `name` of class `classIndex` (its own, not inherited) its meaning;
+// false when the class has no such member.
+bool DescribeMember(int classIndex, const char* name, const char* meaning);
 // The index of the class whose instances have exactly this type, without a message.
 int FindClassByType(const std::type_info& type);
 // The index of the class of that document name, without a message.
