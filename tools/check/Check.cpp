@@ -101,7 +101,8 @@ std::string Described(const DocumentObjects& found, const NClass* object, const 
 
 // Loads and compiles the document with the player's messages; unlike the player it
 // compiles a document that was read whole despite warnings, so that every compile
-// error is reported too. Null when there is no demo to check.
+// error is reported too, and it looks for names used before their definition. Null
+// when there is no demo to check.
 NDemo* CompileProduction() {
     const bool read = Document.Load(DocumentName());
     if (Con.ErrorCount() != 0) {
@@ -115,6 +116,7 @@ NDemo* CompileProduction() {
         Con.PrintLine("empty document");
         return nullptr;
     }
+    CheckDefinitionsBeforeUse(Document.Root(), DocumentName());
     const int before = Con.ErrorCount();
     NClass* demo = Document.CompileAndFind("Demo");
     if (Con.ErrorCount() != before) {
@@ -146,25 +148,39 @@ const char* ForeignImageKind(const unsigned char* bytes, int length) {
     return nullptr;
 }
 
-// A picture that did not load may be one of a kind that productions cannot use.
+// A picture that did not load may be one of a kind that productions cannot use. Its
+// first bytes tell; a missing file has been reported already.
 void ReportForeignImage(const char* file) {
-    unsigned char* bytes = nullptr;
-    const int length = DefaultInput.Load(file, &bytes);
-    const std::unique_ptr<unsigned char[]> owned(bytes);
-    const char* kind = bytes && length > 0 ? ForeignImageKind(bytes, length) : nullptr;
+    NData stream(NData::kInput);
+    if (!file || stream.OpenRead(file) != 0) {
+        return;
+    }
+    unsigned char bytes[12] = {};
+    const int64_t remaining = stream.Remaining();
+    const int length = remaining < 0 || remaining > 12 ? 12 : static_cast<int>(remaining);
+    const bool read = stream.Read(bytes, length) == 0;
+    stream.CloseFile();
+    const char* kind = read ? ForeignImageKind(bytes, length) : nullptr;
     if (kind) {
         Con.Warning("nimbus-check: %s is a %s image; productions use TGA, JPEG or raw", file, kind);
     }
 }
 
+std::vector<NTexture*> TexturesOf(const DocumentObjects& found) {
+    std::vector<NTexture*> textures;
+    for (NClass* object : found.objects) {
+        if (auto* texture = dynamic_cast<NTexture*>(object)) {
+            textures.push_back(texture);
+        }
+    }
+    return textures;
+}
+
 // After set-up: a texture set-up reached has loaded or been reported; one that no
 // part uses is loaded here, so that its problems show all the same.
-void CheckTextures(const DocumentObjects& found, Findings* findings) {
-    for (NClass* object : found.objects) {
-        auto* texture = dynamic_cast<NTexture*>(object);
-        if (!texture) {
-            continue;
-        }
+void CheckTextures(const std::vector<NTexture*>& textures, const DocumentObjects& found,
+                   Findings* findings) {
+    for (NTexture* texture : textures) {
         PlaceAt(found, texture);
         if (!texture->InitTried()) {
             texture->PreparePixels();
@@ -333,8 +349,10 @@ void CheckDemo(NDemo* demo) {
     if (findings.musicSeconds >= 0) {
         CheckTimelineAgainstMusic(findings.timeline.end, findings.musicSeconds);
     }
+    // Set-up deletes the demo, which the document's objects then no longer hold.
+    const std::vector<NTexture*> textures = TexturesOf(found);
     SetUpAndPlayFirstFrames(demo, findings.timeline);
-    CheckTextures(found, &findings);
+    CheckTextures(textures, found, &findings);
     PrintSummary(findings);
 }
 
@@ -343,9 +361,6 @@ void CheckDemo(NDemo* demo) {
 void RunCheck(const char* path) {
     SetExecutablePath(path);
     NDemo* demo = MountProduction() ? CompileProduction() : nullptr;
-    if (DocumentName() && Document.Root().firstChild) {
-        CheckDefinitionsBeforeUse(Document.Root(), DocumentName());
-    }
     if (!demo) {
         // The player ends quietly here; a check that found nothing to check has failed.
         Con.Error("nimbus-check: no demo to check in %s", path);
