@@ -127,3 +127,14 @@ TEST_F(HostileDocumentTest, DestroyAllReleasesEveryCompiledObjectOnce) {
     EXPECT_EQ(ObjectList.First(), nullptr);
     EXPECT_EQ(ObjectList.FreeCount(), ObjectList.Allocated());
 }
+
+TEST_F(HostileDocumentTest, AFloodOfReaderWarningsStopsAfterAThousandMessages) {
+    // Every element below the root without a name is worth a warning.
+    test::WriteFile(dir / "doc.xml",
+                    "<Nimbus>" + Repeat("<float>1</float>\n", 100000) + "</Nimbus>");
+    document.Load("doc.xml");
+    EXPECT_EQ(Count("Error: doc.xml:1000: Load: too many errors, reading stopped"), 1) << Log();
+    // The thousand, the stop, the failed child and where reading stopped.
+    EXPECT_EQ(Con.ErrorCount(), 1003) << Log().substr(Log().size() - 500);
+    EXPECT_LT(Log().size(), 100000u);
+}

@@ -359,6 +359,9 @@ void CheckDemo(NDemo* demo) {
 }  // namespace
 
 void RunCheck(const char* path) {
+    // What the player only notes (a missing file, a number read other than written,
+    // an archive hiding a folder) is a problem to fix, so it counts here.
+    Con.SetCountNotices(true);
     SetExecutablePath(path);
     NDemo* demo = MountProduction() ? CompileProduction() : nullptr;
     if (!demo) {
@@ -384,9 +387,6 @@ int CheckMain(int argc, char** argv) {
         return 2;
     }
     Con.SetEcho(true);
-    // What the player only notes (a missing file, a number read other than written,
-    // an archive hiding a folder) is a problem to fix, so it counts here.
-    Con.SetCountNotices(true);
     NClassRegistration();
     RunCheck(argv[1]);
     if (Con.ErrorCount() != 0) {
