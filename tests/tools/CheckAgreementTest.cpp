@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "PlayHarness.h"
 #include "SetUpRefusals.h"
 #include "TestSupport.h"
 #include "app/AppPath.h"
@@ -173,4 +174,31 @@ TEST(CheckAgreement, TheCheckNeverCountsLessThanThePlayer) {
     EXPECT_GT(checkedWithProblems, static_cast<int>(shows.size()) / 2);
     std::string log;
     EXPECT_EQ(ChecksCount(bundled + "/demo", &log), 0) << log;
+}
+
+// The one kind of message the check cannot count as the player does: one that every
+// frame repeats, such as a keyed value whose keys run backwards. The player logs
+// it once, counts every frame and sums the repeats up when play ends.
+TEST(CheckAgreement, MessagesThatEveryFrameRepeatsAreLoggedOnceAndStillCounted) {
+    const test::TempDir root;
+    test::WriteFile(root / "data/show.xml", R"(<Nimbus>
+<OrthoView Name="Flat"/>
+<PAANode Name="Turning">
+  <Vector Role="Position">0 0 0</Vector><Vector Role="RotationAxis">0 0 1</Vector>
+  <BSFloatValue Role="RotationAngle"><Key Time="1">0</Key><Key Time="0">1</Key></BSFloatValue>
+  <TransformNodeContent Role="Object"/>
+</PAANode>
+<Scene Name="S"><OrthoView Role="View2D" Name="Flat"/><OrthoView Role="View3D" Name="Flat"/>
+  <TransformNode Role="Nodes" Container="Tree"><PAANode Name="Turning"/></TransformNode></Scene>
+<Part Name="P"><float Role="EndTime">1</float><Scene Role="Scene" Name="S"/></Part>
+<Demo Name="D"><Part Role="PartList" Container="List"><Part Name="P"/></Part></Demo>
+</Nimbus>
+)");
+    std::string log;
+    // Five frames at 0, 0.2, ... 0.8 s; the first Update finds the refused keys.
+    EXPECT_EQ(PlayersCount(root / "show", &log), 1 + 5) << log;
+    EXPECT_EQ(playtest::Occurrences(log, "Error: NKeyValue: Not Initialized\r\n"), 1) << log;
+    EXPECT_NE(log.find("Error: NKeyValue: Not Initialized (repeated 4 times)\r\n"),
+              std::string::npos)
+        << log;
 }

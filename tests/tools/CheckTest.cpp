@@ -20,16 +20,6 @@ using playtest::Program;
 
 namespace {
 
-const char kVertex[] =
-    "void main() {\n"
-    "    gl_TexCoord[0] = gl_MultiTexCoord0;\n"
-    "    gl_Position = ftransform();\n"
-    "}\n";
-const char kFragment[] =
-    "uniform sampler2D Texture0;\n"
-    "void main() {\n"
-    "    gl_FragColor = texture2D(Texture0, gl_TexCoord[0].xy);\n"
-    "}\n";
 // Line 3 names a variable that does not exist.
 const char kBrokenFragment[] =
     "uniform sampler2D Texture0;\n"
@@ -125,8 +115,8 @@ TEST(Check, SoundProductionPassesWithItsSummary) {
                                    Demo("tone.ogg", {"Closing", "Opening"})));
     show.Add("pic.tga", test::TestDataPath("images/utc24.tga"));
     show.Add("tone.ogg", test::TestDataPath("music/tone.ogg"));
-    show.AddText("shaders/tint.vert", kVertex);
-    show.AddText("shaders/tint.frag", kFragment);
+    show.AddText("shaders/tint.vert", setup_refusals::kVertex);
+    show.AddText("shaders/tint.frag", setup_refusals::kFragment);
     std::string output;
     EXPECT_EQ(Check(show, &output), 0) << output;
     EXPECT_EQ(output.find("Error"), std::string::npos) << output;
@@ -148,7 +138,7 @@ TEST(Check, BrokenProductionReportsEveryProblemTheWayThePlayerDoes) {
                                    PictureScene("S", "missing.tga") + Part("Early", "1", "S") +
                                    Part("Empty", "10", "") + Demo("tone.ogg", {"Early", "Empty"})));
     show.Add("tone.ogg", test::TestDataPath("music/tone.ogg"));
-    show.AddText("shaders/ok.vert", kVertex);
+    show.AddText("shaders/ok.vert", setup_refusals::kVertex);
     show.AddText("shaders/broken.frag", kBrokenFragment);
     std::string output;
     EXPECT_EQ(Check(show, &output), 1) << output;
