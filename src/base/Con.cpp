@@ -136,12 +136,12 @@ void NCon::ReportCode(int code, const char* source) {
 void NCon::Notice(const char* format, ...) {
     va_list args;
     va_start(args, format);
+    ++noticeCount;
     if (countNotices) {
         ++errorCount;
         ++warningCount;
         Compose(Kind::kCounted, kWarningPrefix, nullptr, format, args, true);
     } else {
-        ++noticeCount;
         Compose(Kind::kNotice, "", nullptr, format, args, true);
     }
     va_end(args);

@@ -40,7 +40,7 @@ class NCon {
     // Every counted message, warnings included.
     int ErrorCount() const { return errorCount; }
     int WarningCount() const { return warningCount; }
-    // Notices logged while they did not count.
+    // Every notice, also those that counted as warnings.
     int NoticeCount() const { return noticeCount; }
     // Starts counting again from zero without a message. Only the fuzz targets and
     // tests call it, to run many inputs in one process; the player counts once.

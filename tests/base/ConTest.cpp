@@ -161,6 +161,7 @@ TEST(Con, ProblemsReachTheProblemStreamWithTheirPlaceAndRepeatsFold) {
     con.NoticeText("log text");
     EXPECT_EQ(con.ErrorCount(), 3);
     EXPECT_EQ(con.WarningCount(), 2);
+    EXPECT_EQ(con.NoticeCount(), 2);
 
     // Folded: the first of each is written, the rest counted and summed up at the end.
     con.BeginFoldingRepeats();

@@ -284,7 +284,10 @@ TEST(Check, AuthorsMistakesAreNamedWhereTheyAre) {
              "Warning: " + at("photo.png") +
                  "nimbus-check: photo.png is a PNG image; productions use TGA, JPEG or raw\n",
              std::string("  read from: show.dat\n"),
+             std::string("failed to compile document\n"),
          }) {
         EXPECT_NE(output.find(message), std::string::npos) << message << "\n" << output;
     }
+    // The notes count here, but they are not what stops the player.
+    EXPECT_EQ(output.find("failed to load"), std::string::npos) << output;
 }

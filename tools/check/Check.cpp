@@ -99,13 +99,18 @@ std::string Described(const DocumentObjects& found, const NClass* object, const 
 
 // [SECTION] Loading, as the player loads, going on where the player stops
 
+// What the player would have counted so far: notices count only here.
+int PlayersCount() {
+    return Con.ErrorCount() - Con.NoticeCount();
+}
+
 // Loads and compiles the document with the player's messages; unlike the player it
 // compiles a document that was read whole despite warnings, so that every compile
 // error is reported too, and it looks for names used before their definition. Null
 // when there is no demo to check.
 NDemo* CompileProduction() {
     const bool read = Document.Load(DocumentName());
-    if (Con.ErrorCount() != 0) {
+    if (PlayersCount() != 0) {
         Con.PrintLine("failed to load the document <%s>", DocumentName());
     }
     // A document that stopped part way leaves a tree that ends where reading did.
@@ -117,9 +122,9 @@ NDemo* CompileProduction() {
         return nullptr;
     }
     CheckDefinitionsBeforeUse(Document.Root(), DocumentName());
-    const int before = Con.ErrorCount();
+    const int before = PlayersCount();
     NClass* demo = Document.CompileAndFind("Demo");
-    if (Con.ErrorCount() != before) {
+    if (PlayersCount() != before) {
         Con.PrintLine("failed to compile document");
     }
     if (!demo) {
