@@ -200,6 +200,9 @@ void CheckTextures(const std::vector<NTexture*>& textures, const DocumentObjects
         }
         if (!summary.loaded) {
             const std::string what = Described(found, texture, "texture");
+            if (summary.file.empty()) {
+                summary.file = what + ", no file";
+            }
             if (!bitmap) {
                 Con.Warning("nimbus-check: %s has no image: its Bitmap is not set", what.c_str());
             } else {
@@ -260,7 +263,8 @@ void CheckShaders(const DocumentObjects& found, Findings* findings) {
             LoadShaderSource(shader->FragmentShaderFilename, "FragmentShaderFilename", &fragment);
         // The compiler's problems name their own files and lines.
         Con.SetPlace(nullptr, 0);
-        const ShaderSummary summary = {vertex.name, fragment.name};
+        const ShaderSummary summary = {vertex.name.empty() ? "(none)" : vertex.name,
+                                       fragment.name.empty() ? "(none)" : fragment.name};
         findings->shaders.push_back(summary);
         if (!vertexLoaded || !fragmentLoaded) {
             continue;
