@@ -76,6 +76,10 @@ namespace {
 // The log as the process-wide object is constructed: every output off, the
 // default buffer size, nothing counted.
 void ResetLog() {
+    Con.EndFoldingRepeats();
+    Con.SetProblemStream(nullptr);
+    Con.SetCountNotices(false);
+    Con.SetPlace(nullptr, 0);
     Con.SetEcho(false);
     Con.AttachFile(false);
     Con.SetFileName("nimbus.log");

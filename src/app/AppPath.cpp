@@ -22,6 +22,11 @@ void SplitOnce() {
 
 void SetExecutablePath(const char* path) {
     executablePath = path ? path : "";
+    // A tool or a test that names another production has it split anew.
+    delete appDirectory;
+    delete appName;
+    appDirectory = nullptr;
+    appName = nullptr;
 }
 
 void SplitAppPath(const char* path, std::string* directory, std::string* name) {

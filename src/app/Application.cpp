@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <new>
 #include <string>
 
@@ -21,13 +22,42 @@ namespace {
 char* dataFileName = nullptr;
 char* documentName = nullptr;
 std::string* dataDirectory = nullptr;
+const char* dataSource = nullptr;
 
 bool MountDataStore() {
+    dataDirectory = new std::string(MakeAppPath("data"));
     if (DefaultInput.Mount(kArchiveMode, dataFileName) == 0) {
+        dataSource = dataFileName;
+        // Authors edit the folder and wonder why nothing changes.
+        std::error_code ignored;
+        if (std::filesystem::is_directory(*dataDirectory, ignored)) {
+            Con.Notice("%s hides the folder %s beside it: the archive is played", dataFileName,
+                       dataDirectory->c_str());
+        }
         return true;
     }
-    dataDirectory = new std::string(MakeAppPath("data"));
-    return DefaultInput.Mount(kDirectoryMode, dataDirectory->c_str()) == 0;
+    dataSource = dataDirectory->c_str();
+    return DefaultInput.Mount(kDirectoryMode, dataSource) == 0;
+}
+
+std::string Counted(int count, const char* what) {
+    return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+}
+
+// The player's last word on standard error, for an author at a terminal: what went
+// wrong in all, and where the whole story is.
+void PrintProblemSummary(const char* player, bool logged) {
+    const int warnings = Con.WarningCount();
+    const int errors = Con.ErrorCount() - warnings;
+    const int notes = Con.NoticeCount();
+    if (errors + warnings + notes == 0) {
+        return;
+    }
+    std::string line = std::string(player) + ": " + Counted(errors, "error") + ", " +
+                       Counted(warnings, "warning") + ", " + Counted(notes, "note") + "; ";
+    line += logged ? "the full log is in nimbus.log"
+                   : std::string("run \"") + player + " log\" for the full log in nimbus.log";
+    fprintf(stderr, "%s\n", line.c_str());
 }
 
 }  // namespace
@@ -40,32 +70,53 @@ int ArgumentsLength(int argc, char** argv) {
     return length;
 }
 
-NDemo* LoadDemo() {
+const char* DataSourceName() {
+    return dataSource;
+}
+
+const char* DocumentName() {
+    return documentName;
+}
+
+bool MountProduction() {
+    // A tool or a test may mount more than once; the last mount's names go with it.
+    DefaultInput.Unmount();
+    delete[] dataFileName;
+    delete[] documentName;
+    delete dataDirectory;
+    dataDirectory = nullptr;
+    dataSource = nullptr;
     const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
     dataFileName = new (std::nothrow) char[size];
     documentName = new (std::nothrow) char[size];
     if (!dataFileName || !documentName) {
         Con.Error("Memory allocating error.");
-        return nullptr;
+        return false;
     }
     snprintf(dataFileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
     snprintf(documentName, size, "%s.xml", GetAppName());
 
     if (const int code = DefaultInput.Mount(kDirectoryMode, "")) {
         Con.PrintLine("failed to open default input (error code %d)", code);
-        return nullptr;
+        return false;
     }
     DefaultInput.SetAsDefault(false);
     if (!MountDataStore()) {
         Con.PrintLine("data directory or data file is missing");
-        return nullptr;
+        return false;
     }
     DefaultInput.SetAsDefault(false);
     if (const int code = DefaultOutput.Mount(kDirectoryMode, "")) {
         Con.PrintLine("failed to open default output (error code %d)", code);
     }
     DefaultOutput.SetAsDefault(true);
+    return true;
+}
 
+NDemo* LoadDemo() {
+    if (!MountProduction()) {
+        return nullptr;
+    }
     Document.Load(documentName);
     if (Con.ErrorCount() != 0) {
         Con.PrintLine("failed to load the document <%s>", documentName);
@@ -104,13 +155,17 @@ void RunApplication() {
 }
 
 int PlayerMain(int argc, char** argv) {
-    SetExecutablePath(argc > 0 ? argv[0] : "");
+    const char* player = argc > 0 ? argv[0] : "";
+    SetExecutablePath(player);
     Con.AttachFile(false);
-    if (ArgumentsLength(argc, argv) > 2) {
+    const bool logged = ArgumentsLength(argc, argv) > 2;
+    if (logged) {
         Con.AttachFile(true);
     }
+    Con.SetProblemStream(stderr);
     NClassRegistration();
     RunApplication();
+    PrintProblemSummary(player, logged);
     if (Con.ErrorCount() != 0) {
         Con.Print("NCon Failed:\n");
         Con.PrintErrorCount();

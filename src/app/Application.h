@@ -13,6 +13,17 @@ class NDemo;
 // demo's objects; the caller plays the demo and then tears the document down.
 NDemo* LoadDemo();
 
+// The first steps of LoadDemo, for a tool that goes on where the player stops:
+// names the data store and the document from the executable's path and mounts the
+// store as the default input; false, with the player's line, when there is none.
+bool MountProduction();
+// The document's name inside the data store ("show.xml"); null before mounting.
+const char* DocumentName();
+
+// What LoadDemo mounted as the data store: the archive's or the folder's path as
+// the player names it; null before it tried.
+const char* DataSourceName();
+
 // Mounts the data store, then loads, compiles and plays the document. Its outcome
 // is told only by the log and its error count.
 void RunApplication();

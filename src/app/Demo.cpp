@@ -73,7 +73,7 @@ void NDemo::StartMusic() {
         return;
     }
     if (sound->PlayMemory(music, size, SoundFile->Get()) != 0) {
-        Con.PrintLine("NDemo: can't play music");
+        Con.Notice("NDemo: can't play music");
     }
 }
 
@@ -84,7 +84,7 @@ unsigned char* NDemo::LoadMusic(int* size) const {
                       : 0;
     if (*size <= 0) {
         delete[] music;
-        Con.PrintLine("NDemo: can't load music file");
+        Con.Notice("NDemo: can't load music file");
         return nullptr;
     }
     return music;

@@ -1,12 +1,14 @@
 #include "app/DemoPlayer.h"
 
 #include "app/Demo.h"
+#include "base/Con.h"
 #include "base/FrameTime.h"
 #include "scene/StillImage.h"
 #include "sound/CurrentSound.h"
 #include "window/Surface.h"
 
 DemoPlayer::~DemoPlayer() {
+    Con.EndFoldingRepeats();
     delete demo;
     delete surface;
 }
@@ -26,6 +28,8 @@ void DemoPlayer::Prepare() {
     }
     DrawLoadingImage();
     demo->Init();
+    // A problem of a frame is usually one of every frame; the log keeps the first.
+    Con.BeginFoldingRepeats();
 }
 
 // Drawn once, so it stays on screen while the demo prepares.

@@ -8,14 +8,15 @@ class NSurface;
 class DemoPlayer {
   public:
     DemoPlayer() = default;
-    // Destroys the demo (music stopped, audio library shut down), then the surface.
+    // Logs how often the frames' messages repeated, then destroys the demo (music
+    // stopped, audio library shut down) and the surface.
     ~DemoPlayer();
     DemoPlayer(const DemoPlayer&) = delete;
     DemoPlayer& operator=(const DemoPlayer&) = delete;
 
-    // Once: opens the surface, draws the loading image and initialises the demo. On a
-    // surface that cannot draw nothing is drawn and the demo is left unprepared, since
-    // nothing could be shown.
+    // Once: opens the surface, draws the loading image and initialises the demo; from
+    // then on the log folds repeated messages. On a surface that cannot draw nothing
+    // is drawn and the demo is left unprepared, since nothing could be shown.
     void Prepare();
     // Prepare, the loop, then the surface's Close.
     void Run();

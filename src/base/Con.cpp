@@ -12,6 +12,18 @@ const char kOverflowNotice[] =
     "message buffer overflow.\r\nThe earliest messages are removed.\r\n"
     "---------------------------------------------\r\n";
 
+// Room kept in a repeat's line for " (repeated N times)".
+constexpr int kRepeatNoteRoom = 40;
+
+// FNV-1a: messages are short and this runs only while folding.
+uint64_t HashText(const char* text, int length) {
+    uint64_t hash = 14695981039346656037ull;
+    for (int i = 0; i < length; ++i) {
+        hash = (hash ^ static_cast<unsigned char>(text[i])) * 1099511628211ull;
+    }
+    return hash;
+}
+
 }  // namespace
 
 NCon::NCon(const char* name) {
@@ -35,11 +47,12 @@ void NCon::SetFileName(const char* name) {
 
 // The whole message is formatted in the scratch area; a message that does not fit
 // is measured all the same so that Append can drop it whole.
-void NCon::Compose(const char* prefix, const char* source, const char* format, va_list args,
-                   bool newline) {
+void NCon::Compose(Kind kind, const char* prefix, const char* source, const char* format,
+                   va_list args, bool newline) {
     const int room = scratchCapacity + 1;
-    int length =
-        snprintf(scratch, room, "%s%s%s", prefix, source ? source : "", source ? ": " : "");
+    const bool placed = (kind == Kind::kCounted || kind == Kind::kNotice) && place[0];
+    int length = snprintf(scratch, room, "%s%s%s%s%s", prefix, placed ? place : "",
+                          placed ? ": " : "", source ? source : "", source ? ": " : "");
     int offset = length < room ? length : room - 1;
     length += vsnprintf(scratch + offset, room - offset, format, args);
     if (newline) {
@@ -49,28 +62,38 @@ void NCon::Compose(const char* prefix, const char* source, const char* format, v
         }
         ++length;
     }
-    Append(length);
+    Append(length, kind != Kind::kPlain);
 }
 
 void NCon::Print(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    Compose("", nullptr, format, args, false);
+    Compose(Kind::kPlain, "", nullptr, format, args, false);
     va_end(args);
 }
 
 void NCon::PrintLine(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    Compose("", nullptr, format, args, true);
+    Compose(Kind::kPlain, "", nullptr, format, args, true);
     va_end(args);
 }
 
 void NCon::Warning(const char* format, ...) {
     ++errorCount;
+    ++warningCount;
     va_list args;
     va_start(args, format);
-    Compose(kWarningPrefix, nullptr, format, args, true);
+    Compose(Kind::kCounted, kWarningPrefix, nullptr, format, args, true);
+    va_end(args);
+}
+
+void NCon::WarningFrom(const char* source, const char* format, ...) {
+    ++errorCount;
+    ++warningCount;
+    va_list args;
+    va_start(args, format);
+    Compose(Kind::kCounted, kWarningPrefix, source, format, args, true);
     va_end(args);
 }
 
@@ -78,7 +101,7 @@ void NCon::Error(const char* format, ...) {
     ++errorCount;
     va_list args;
     va_start(args, format);
-    Compose(kErrorPrefix, nullptr, format, args, true);
+    Compose(Kind::kCounted, kErrorPrefix, nullptr, format, args, true);
     va_end(args);
 }
 
@@ -86,32 +109,73 @@ void NCon::ErrorFrom(const char* source, const char* format, ...) {
     ++errorCount;
     va_list args;
     va_start(args, format);
-    Compose(kErrorPrefix, source, format, args, true);
+    Compose(Kind::kCounted, kErrorPrefix, source, format, args, true);
     va_end(args);
 }
 
 void NCon::Report(int kind, int /*sourceId*/, const char* source, int /*code*/, const char* format,
                   ...) {
     ++errorCount;
+    if (kind == 1) {
+        ++warningCount;
+    }
     const char* prefix = kind == 1 ? kWarningPrefix : kind == 2 ? kErrorPrefix : "";
     va_list args;
     va_start(args, format);
-    Compose(prefix, source, format, args, true);
+    Compose(Kind::kCounted, prefix, source, format, args, true);
     va_end(args);
 }
 
 void NCon::ReportCode(int code, const char* source) {
     ++errorCount;
-    Print("[%d][%s]: %s\n", code, source ? source : "", "unspecified error");
+    const int length = snprintf(scratch, scratchCapacity + 1, "[%d][%s]: %s\n", code,
+                                source ? source : "", "unspecified error");
+    Append(length, true);
+}
+
+void NCon::Notice(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    ++noticeCount;
+    if (countNotices) {
+        ++errorCount;
+        ++warningCount;
+        Compose(Kind::kCounted, kWarningPrefix, nullptr, format, args, true);
+    } else {
+        Compose(Kind::kNotice, "", nullptr, format, args, true);
+    }
+    va_end(args);
+}
+
+void NCon::NoticeText(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    Compose(Kind::kNoticeText, "", nullptr, format, args, false);
+    va_end(args);
 }
 
 void NCon::PrintErrorCount() {
     Print("%d errors\n", errorCount);
     errorCount = 0;
+    warningCount = 0;
 }
 
-void NCon::Append(int length) {
-    if (length > scratchCapacity) {
+void NCon::ResetErrorCount() {
+    errorCount = 0;
+    warningCount = 0;
+    noticeCount = 0;
+}
+
+void NCon::SetPlace(const char* placeFile, int line) {
+    if (!placeFile || line < 1) {
+        place[0] = '\0';
+        return;
+    }
+    snprintf(place, sizeof place, "%s:%d", placeFile, line);
+}
+
+void NCon::Append(int length, bool problem) {
+    if (length > scratchCapacity || (folding && FoldRepeat(length, problem))) {
         return;
     }
     if (echo) {
@@ -121,6 +185,10 @@ void NCon::Append(int length) {
     if (fileAttached && file) {
         fwrite(scratch, 1, length, file);
         fflush(file);
+    }
+    if (problem && problemStream) {
+        fwrite(scratch, 1, length, problemStream);
+        fflush(problemStream);
     }
     if (bufferEnabled && buffer) {
         if (bufferLength + 2 * length + 100 >= bufferCapacity) {
@@ -193,4 +261,60 @@ void NCon::SetBufferSize(int size) {
     if (wasEnabled) {
         EnableBuffer(true);
     }
+}
+
+void NCon::BeginFoldingRepeats() {
+    folded.clear();
+    folded.reserve(kMaxFoldedMessages);
+    foldedText.clear();
+    foldedText.reserve(kFoldedTextCapacity);
+    folding = true;
+}
+
+// A message that finds no room among the remembered ones is simply written.
+bool NCon::FoldRepeat(int length, bool problem) {
+    const uint64_t hash = HashText(scratch, length);
+    for (FoldedMessage& message : folded) {
+        if (message.hash == hash && message.length == length &&
+            memcmp(foldedText.data() + message.offset, scratch, length) == 0) {
+            ++message.repeats;
+            return true;
+        }
+    }
+    const int offset = static_cast<int>(foldedText.size());
+    if (static_cast<int>(folded.size()) < kMaxFoldedMessages &&
+        offset + length <= kFoldedTextCapacity) {
+        foldedText.insert(foldedText.end(), scratch, scratch + length);
+        folded.push_back({hash, offset, length, 0, problem});
+    }
+    return false;
+}
+
+void NCon::EndFoldingRepeats() {
+    if (!folding) {
+        return;
+    }
+    folding = false;
+    for (const FoldedMessage& message : folded) {
+        if (message.repeats == 0) {
+            continue;
+        }
+        int length = message.length;
+        const char* text = foldedText.data() + message.offset;
+        while (length > 0 && text[length - 1] == '\n') {
+            --length;
+        }
+        if (length > scratchCapacity - kRepeatNoteRoom) {
+            length = scratchCapacity - kRepeatNoteRoom;
+        }
+        if (message.problem) {
+            const int written = snprintf(scratch, scratchCapacity + 1, "%.*s (repeated %d times)\n",
+                                         length, text, message.repeats);
+            Append(written, true);
+        } else {
+            PrintLine("%.*s (repeated %d times)", length, text, message.repeats);
+        }
+    }
+    folded.clear();
+    foldedText.clear();
 }

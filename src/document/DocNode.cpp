@@ -94,6 +94,7 @@ void DocNode::ResetContent() {
     valueType = NoClass;
     object = nullptr;
     childFailed = false;
+    line = 0;
 }
 
 int LinkFirstChild(DocNode* node, DocNode* parent) {

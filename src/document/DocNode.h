@@ -32,11 +32,18 @@ struct DocNode {
     NClass* object = nullptr;  // set by the compiler, not owned
     char* value = nullptr;     // the character data, "<blank>" when there was none
     bool childFailed = false;
+    // The line of the element's start tag in its file, so that messages about it can
+    // say where it is; 0 for a node not read from a file.
+    int line = 0;
     // The node's place in document order and the end of its subtree, numbered by
     // the compiler so that name lookups need not walk the tree.
     int order = 0;
     int subtreeEnd = 0;
 };
+
+// The most messages one load or one compile logs before it stops: past them an
+// author learns nothing new, and a document of a few kilobytes could fill the disk.
+constexpr int kMaxDocumentMessages = 1000;
 
 // The value of an element without character data.
 constexpr const char kBlankValue[] = "<blank>";

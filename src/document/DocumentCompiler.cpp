@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "base/Con.h"
+#include "base/NumberText.h"
 #include "reflect/Registry.h"
 #include "values/KeyReader.h"
 
@@ -19,6 +21,11 @@ const char* Text(const char* text) {
 
 const char* Value(const char* value) {
     return value ? value : kBlankValue;
+}
+
+// What an unknown name's author may have meant; empty when nothing is close.
+std::string DidYouMean(const char* closest) {
+    return closest ? std::string("; did you mean ") + closest + "?" : std::string();
 }
 
 // An object stands at one place of one container: linking it a second time would
@@ -102,10 +109,11 @@ void DocumentCompiler::Compile(DocNode* root) {
     root->childFailed = 0;
     containerKind = kContainerNone;
     containerClass = NoClass;
-    errorLimit = Con.ErrorCount() + kMaxCompileErrors;
+    errorLimit = Con.ErrorCount() + kMaxDocumentMessages;
     halted = false;
     traceLines = 0;
     CompileNode(root);
+    Con.SetPlace(nullptr, 0);
     if (root->childFailed) {
         Con.Warning("Compile: Unexpected nodes found");
     }
@@ -117,6 +125,7 @@ void DocumentCompiler::Compile(DocNode* root) {
 bool DocumentCompiler::TooManyErrors() {
     if (!halted && Con.ErrorCount() >= errorLimit) {
         halted = true;
+        Con.SetPlace(nullptr, 0);
         Con.Error("Compile: too many errors, compilation stopped");
     }
     return halted;
@@ -127,6 +136,9 @@ void DocumentCompiler::CompileNode(DocNode* node) {
         return;
     }
     node->childFailed = 0;
+    // Whatever compiling the element logs, the readers' and the registry's messages
+    // included, says where the element is.
+    Con.SetPlace(fileName, node->line);
     const Outcome outcome = CompileElement(node);
     if (outcome == kFailed || outcome == kFailedKeepChildren) {
         (node->parent ? node->parent : node)->childFailed = 1;
@@ -163,7 +175,8 @@ DocumentCompiler::Outcome DocumentCompiler::CompileElement(DocNode* node) {
     }
     const int cls = GetClassIndex(node->className);
     if (cls == NoClass) {
-        Con.Warning("unknown class [%s]", node->className);
+        Con.Warning("unknown class [%s]%s", node->className,
+                    DidYouMean(ClosestClassName(node->className)).c_str());
         return kFailed;
     }
     if (containerKind != kContainerNone) {
@@ -247,6 +260,10 @@ void DocumentCompiler::SetEntryTime(DocNode* node, NClass* entry, int timedClass
         Con.Error("key time [%s] is invalid", node->time);
         return;
     }
+    const std::string problem = NumberTextProblem(node->time, NumberKind::kFloat);
+    if (!problem.empty()) {
+        Con.Notice("%s", problem.c_str());
+    }
     const int member = GetMemberIndex(entry, GetClassRecord(timedClass)->entryTimeMember);
     if (time != 0 && member >= 0) {
         char text[64];
@@ -264,7 +281,8 @@ DocumentCompiler::Outcome DocumentCompiler::CompileMember(DocNode* node, int cls
     }
     const int member = GetMemberIndex(owner, node->role);
     if (member == NoClass) {
-        Con.Warning("unknown member [%s] of [%s]", node->role, parent->className);
+        Con.Warning("unknown member [%s] of [%s]%s", node->role, parent->className,
+                    DidYouMean(ClosestMemberName(GetClassIndex(owner), node->role)).c_str());
         return kFailed;
     }
     if (cls < 0) {

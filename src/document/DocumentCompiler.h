@@ -19,7 +19,9 @@ class DocumentCompiler {
   public:
     // Every lookup of the name `tracedName` (null: none) logs each named node it
     // visits, so that an author can follow a reference that does not resolve.
-    explicit DocumentCompiler(const char* tracedName = nullptr) : tracedName(tracedName) {}
+    // Messages about an element name it as `fileName`:line (no file name: no place).
+    explicit DocumentCompiler(const char* tracedName = nullptr, const char* fileName = nullptr)
+        : tracedName(tracedName), fileName(fileName) {}
     DocumentCompiler(const DocumentCompiler&) = delete;
     DocumentCompiler& operator=(const DocumentCompiler&) = delete;
 
@@ -53,13 +55,13 @@ class DocumentCompiler {
     bool LinkTreeEntry(DocNode* node, NClass* found);
     void SetEntryTime(DocNode* node, NClass* entry, int timedClass);
     NClass* MakeObject(DocNode* node, int cls);
-    // True, logged once, when the compile has counted kMaxCompileErrors messages.
+    // True, logged once, when the compile has counted kMaxDocumentMessages messages.
     bool TooManyErrors();
 
-    static constexpr int kMaxCompileErrors = 1000;
     static constexpr int kMaxTraceLines = 1000;
 
     const char* tracedName;
+    const char* fileName;
     // The container being compiled: kContainerNone outside container elements.
     uint32_t containerKind = kContainerNone;
     int containerClass = NoClass;

@@ -21,19 +21,20 @@ NimbusDocument::~NimbusDocument() {
     FreeText(fileName);
 }
 
-void NimbusDocument::Load(const char* name) {
+bool NimbusDocument::Load(const char* name) {
     ReplaceText(fileName, name);
     DeleteChildren(&root);
     // The root node is read into again: nothing of the previous document may stay.
     root.ResetContent();
     BeforeLoad();
     NimbusTextFile file;
-    file.Load(name, &root);
+    const bool read = file.Load(name, &root) == 0;
     AfterLoad();
+    return read;
 }
 
 void NimbusDocument::Compile() {
-    DocumentCompiler compiler(kTracedName);
+    DocumentCompiler compiler(kTracedName, fileName);
     compiler.Compile(&root);
 }
 

@@ -18,8 +18,9 @@ class NimbusDocument {
     virtual void BeforeLoad() {}
 
     // Replaces the tree by the document `name` read through the default input.
-    // Success is told by the log's error count alone.
-    void Load(const char* name);
+    // Success is told by the log's error count; the result says whether the whole
+    // text was read (warnings may have been logged), so that the tree is complete.
+    bool Load(const char* name);
 
     // Turns the tree into objects, with a compiler of its own for each call;
     // failures are logged and counted.

@@ -35,6 +35,8 @@ int NimbusTextFile::Load(const char* name, DocNode* root) {
     declarationSeen = false;
     rootSeen = false;
     openContainerDepth = 0;
+    messageLimit = Con.ErrorCount() + kMaxDocumentMessages;
+    halted = false;
     failed = false;
     DiscardText();
     text = new NText(NData::kInput);
@@ -48,7 +50,10 @@ int NimbusTextFile::Load(const char* name, DocNode* root) {
         return 1;
     }
     depth = 0;
-    if (root && ReadNode(root) != 0) {
+    const bool read = !root || ReadNode(root) == 0;
+    // Messages about elements carry their place; this one gives its own.
+    Con.SetPlace(nullptr, 0);
+    if (!read) {
         Con.Error("Failed to read document in %s: error before line %d, column %d", name,
                   text->Line(), text->Column());
     }
@@ -66,7 +71,11 @@ int NimbusTextFile::ReadNode(DocNode* node) {
 }
 
 bool NimbusTextFile::ReadElement(DocNode* node) {
-    if (!ReadPrologItems() || text->ReadIdentifier() != kTextOk) {
+    if (!ReadPrologItems()) {
+        return false;
+    }
+    node->line = text->Line();
+    if (text->ReadIdentifier() != kTextOk) {
         return false;
     }
     text->SetCompound(false);
@@ -82,6 +91,9 @@ bool NimbusTextFile::ReadElement(DocNode* node) {
         return false;
     }
     CheckElement(node);
+    if (TooManyMessages()) {
+        return false;
+    }
 
     text->SetCompound(true);
     const bool empty = text->Current() == '/';
@@ -114,6 +126,7 @@ bool NimbusTextFile::ReadPrologItems() {
         if (text->ExpectChar('<') != kTextOk) {
             return false;
         }
+        Con.SetPlace(fileName, text->Line());
         switch (text->Current()) {
             case '/':  // an end tag where an element was expected
                 return false;
@@ -261,6 +274,7 @@ bool NimbusTextFile::ReadContent(DocNode* node, std::string* data) {
             continue;
         }
         if (const int status = text->ReadText()) {
+            Con.SetPlace(nullptr, 0);  // the report gives the position itself
             text->ReportError(status);
             return false;
         }
@@ -285,10 +299,23 @@ bool NimbusTextFile::ReadChild(DocNode* node) {
     const int result = ReadNode(child);
     --depth;
     if (result != 0) {
+        if (child->line) {  // else the place of its "<" stays
+            Con.SetPlace(fileName, child->line);
+        }
         Con.Error("Loading a child node of %s failed", Printable(child->className));
         return false;
     }
     return true;
+}
+
+// The reader goes on after warnings; a document made of thousands of them would
+// otherwise log them all.
+bool NimbusTextFile::TooManyMessages() {
+    if (!halted && Con.ErrorCount() >= messageLimit) {
+        halted = true;
+        Con.Error("Load: too many errors, reading stopped");
+    }
+    return halted;
 }
 
 bool NimbusTextFile::ReadEndTag(DocNode* node) {

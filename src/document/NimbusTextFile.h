@@ -36,8 +36,13 @@ class NimbusTextFile : public NimbusFile {
     bool WriteStartTag(const DocNode* node, bool empty);
     bool WriteEndTag(const DocNode* node);
     void DiscardText();
+    // True, logged once, when this load has counted kMaxDocumentMessages messages.
+    bool TooManyMessages();
 
     // The depth of the element that most recently opened a List or Tree container, 0
     // when none is open; it only decides whether a missing role is worth a warning.
     int openContainerDepth = 0;
+    // The error count at which reading stops, and whether it has.
+    int messageLimit = 0;
+    bool halted = false;
 };

@@ -122,7 +122,7 @@ int NStdIO::Load(const char* name, unsigned char** buffer) {
     }
     FILE* in = Open(name, false);
     if (!in) {
-        Con.PrintLine("NStdIO::Load: file [%s] not found", name ? name : "");
+        Con.Notice("NStdIO::Load: file [%s] not found", name ? name : "");
         return -1;
     }
     long size = -1;

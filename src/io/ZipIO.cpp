@@ -123,7 +123,7 @@ int NZipIO::Load(const char* name, unsigned char** buffer) {
         return 1;
     }
     if (!Locate(name)) {
-        Con.PrintLine("NZipIO::Load: file [%s] not found", name ? name : "");
+        Con.Notice("NZipIO::Load: file [%s] not found", name ? name : "");
         return -1;
     }
     uint64_t size = 0;

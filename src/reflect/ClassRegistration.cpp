@@ -37,7 +37,7 @@ bool RegisterClasses(const ClassEntry* entries, int count) {
         const ClassEntry& entry = entries[i];
         AppendClass(ClassRecord{entry.type(), entry.create, entry.container, parent,
                                 entry.inheritsMembers, 0, 0, entry.name, entry.readText,
-                                entry.entryTimeMember});
+                                entry.entryTimeMember, entry.meaning});
     }
     // Members go in a second pass, so that a member can name any class of the table.
     for (int i = 0; i < count; ++i) {
@@ -45,4 +45,17 @@ bool RegisterClasses(const ClassEntry* entries, int count) {
         entries[i].members();
     }
     return true;
+}
+
+bool DescribeMembers(const MemberMeaning* meanings, int count) {
+    bool all = true;
+    for (int i = 0; i < count; ++i) {
+        const MemberMeaning& row = meanings[i];
+        if (!DescribeMember(FindClassByName(row.className), row.member, row.meaning)) {
+            Con.Error("NClassRegistration: %s has no member %s to describe", row.className,
+                      row.member);
+            all = false;
+        }
+    }
+    return all;
 }

@@ -54,6 +54,7 @@ struct ClassEntry {
     void (*members)();
     NClass* (*readText)(const char* text) = nullptr;
     const char* entryTimeMember = nullptr;
+    const char* meaning = nullptr;
 
     // Elements of the class may give the whole object as character data, which
     // `Reader` turns into a new object (null when the text does not read). A reader
@@ -62,6 +63,12 @@ struct ClassEntry {
     constexpr ClassEntry ReadsText() const {
         ClassEntry entry = *this;
         entry.readText = &registration_detail::ReadThrough<Reader>;
+        return entry;
+    }
+    // What the class is for, in one line, for authors.
+    constexpr ClassEntry Means(const char* text) const {
+        ClassEntry entry = *this;
+        entry.meaning = text;
         return entry;
     }
     // The Time attribute of an entry of a list of the class sets `member` of the
@@ -90,7 +97,17 @@ constexpr ClassEntry Entry(const char* name, bool inheritsMembers,
                       &registration_detail::AppendMembers<T>};
 }
 
+// What a member of a class does, in one line, for authors.
+struct MemberMeaning {
+    const char* className;
+    const char* member;
+    const char* meaning;
+};
+
 // Registers the rows in order. Returns false and logs when a row is inconsistent (a
 // duplicate name, a parent registered after its child); a member that cannot be
 // recorded (a duplicate, an unregistered class) is logged and left out.
 bool RegisterClasses(const ClassEntry* entries, int count);
+// Gives registered members their meanings. Returns false and logs when a row names
+// a class or an own member that is not registered.
+bool DescribeMembers(const MemberMeaning* meanings, int count);

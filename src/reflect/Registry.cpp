@@ -1,11 +1,16 @@
 #include "reflect/Registry.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "base/Con.h"
+#include "base/NumberText.h"
 #include "reflect/ObjectList.h"
 
 namespace {
@@ -37,6 +42,76 @@ bool ValidMember(int member) {
 bool BelongsTo(const NClass* object, int member) {
     const int cls = GetClassIndex(object);
     return IsClass(cls) && ValidMember(member) && IsDerived(members[member].owner, cls);
+}
+
+// Edits between `a` and `b`: insertions, deletions, substitutions and swaps of
+// neighbours (optimal string alignment), letter case ignored when `foldCase`.
+int EditDistance(const char* a, const char* b, bool foldCase) {
+    const size_t n = strlen(a);
+    const size_t m = strlen(b);
+    auto same = [foldCase](char x, char y) {
+        return foldCase ? tolower(static_cast<unsigned char>(x)) ==
+                              tolower(static_cast<unsigned char>(y))
+                        : x == y;
+    };
+    std::vector<int> rows(3 * (m + 1));
+    int* previous2 = rows.data();
+    int* previous = previous2 + m + 1;
+    int* current = previous + m + 1;
+    for (size_t j = 0; j <= m; ++j) {
+        previous[j] = static_cast<int>(j);
+    }
+    for (size_t i = 1; i <= n; ++i) {
+        current[0] = static_cast<int>(i);
+        for (size_t j = 1; j <= m; ++j) {
+            const int cost = same(a[i - 1], b[j - 1]) ? 0 : 1;
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + cost});
+            if (i > 1 && j > 1 && same(a[i - 1], b[j - 2]) && same(a[i - 2], b[j - 1])) {
+                current[j] = std::min(current[j], previous2[j - 2] + 1);
+            }
+        }
+        std::swap(previous2, previous);
+        std::swap(previous, current);
+    }
+    return previous[m];
+}
+
+// Keeps the closest of the candidates offered, first come first kept on a tie.
+class ClosestName {
+  public:
+    explicit ClosestName(const char* sought) : sought(sought) {
+        // A third of the letters may be wrong, and one in any name.
+        limit = std::max(1, static_cast<int>(strlen(sought)) / 3);
+    }
+    void Offer(const char* candidate) {
+        const int folded = EditDistance(sought, candidate, true);
+        if (folded > limit) {
+            return;
+        }
+        const int exact = EditDistance(sought, candidate, false);
+        if (!best || folded < bestFolded || (folded == bestFolded && exact < bestExact)) {
+            best = candidate;
+            bestFolded = folded;
+            bestExact = exact;
+        }
+    }
+    const char* Best() const { return best; }
+
+  private:
+    const char* sought;
+    int limit = 1;
+    const char* best = nullptr;
+    int bestFolded = 0;
+    int bestExact = 0;
+};
+
+// Numbers are read as they always were; text that reads otherwise than written
+// is worth a note.
+void NoteNumberText(const char* text, NumberKind kind) {
+    const std::string problem = NumberTextProblem(text, kind);
+    if (!problem.empty()) {
+        Con.Notice("%s", problem.c_str());
+    }
 }
 
 }  // namespace
@@ -85,10 +160,24 @@ bool AppendMember(const MemberAccess& access, uint32_t container, int type, cons
             return false;
         }
     }
-    members[memberCount] = MemberRecord{access, container, type, name, membersOf};
+    members[memberCount] = MemberRecord{access, container, type, name, membersOf, nullptr};
     ++memberCount;
     ++owner.memberCount;
     return true;
+}
+
+bool DescribeMember(int classIndex, const char* name, const char* meaning) {
+    if (!IsClass(classIndex) || !name) {
+        return false;
+    }
+    const ClassRecord& record = classes[classIndex];
+    for (int i = 0; i < record.memberCount; ++i) {
+        if (strcmp(members[record.firstMember + i].name, name) == 0) {
+            members[record.firstMember + i].meaning = meaning;
+            return true;
+        }
+    }
+    return false;
 }
 
 void UnregisterClassesFrom(int first) {
@@ -193,6 +282,37 @@ int GetMemberIndex(const NClass* object, const char* name) {
     return cls == NoClass ? NoClass : GetMemberIndex(cls, name);
 }
 
+const char* ClosestClassName(const char* name) {
+    if (!name) {
+        return nullptr;
+    }
+    ClosestName closest(name);
+    for (const BasicType& basic : kBasicTypes) {
+        closest.Offer(basic.name);
+    }
+    for (int i = 0; i < classCount; ++i) {
+        closest.Offer(classes[i].name);
+    }
+    return closest.Best();
+}
+
+const char* ClosestMemberName(int classIndex, const char* name) {
+    if (!IsClass(classIndex) || !name) {
+        return nullptr;
+    }
+    ClosestName closest(name);
+    for (int cls = classIndex; IsClass(cls); cls = classes[cls].parent) {
+        const ClassRecord& record = classes[cls];
+        for (int i = 0; i < record.memberCount; ++i) {
+            closest.Offer(members[record.firstMember + i].name);
+        }
+        if (!record.inheritsMembers) {
+            break;
+        }
+    }
+    return closest.Best();
+}
+
 int GetMemberType(int member) {
     return ValidMember(member) ? members[member].type : NoClass;
 }
@@ -282,6 +402,7 @@ int SetMember(NClass* object, int member, const char* text) {
                 return -1;
             }
             *static_cast<int32_t*>(field) = value;
+            NoteNumberText(text, NumberKind::kInt);
             return 0;
         }
         case kTypeFloat: {
@@ -291,6 +412,7 @@ int SetMember(NClass* object, int member, const char* text) {
                 return -1;
             }
             *static_cast<float*>(field) = value;
+            NoteNumberText(text, NumberKind::kFloat);
             return 0;
         }
         case kTypeString: {

@@ -35,6 +35,8 @@ struct ClassRecord {
     // The member that the Time attribute of an entry of a list of this class (or a
     // class derived from it) sets; null when list entries carry no time.
     const char* entryTimeMember;
+    // What the class is for, in a line, for the vocabulary authors read.
+    const char* meaning;
 };
 
 struct MemberRecord {
@@ -43,6 +45,8 @@ struct MemberRecord {
     int type;
     const char* name;
     int owner;
+    // What the member does, in a line; null until the class table describes it.
+    const char* meaning;
 };
 
 constexpr int kMaxClasses = 200;
@@ -59,6 +63,13 @@ const char* GetClassName(int index);
 const char* GetClassName(const NClass* object);
 int GetMemberIndex(int classIndex, const char* name);
 int GetMemberIndex(const NClass* object, const char* name);
+// The registered class or basic type whose name is closest to `name` (letter case
+// aside, a swapped pair of letters counting as one edit), when it is close enough to
+// be a slip of the pen; null otherwise.
+const char* ClosestClassName(const char* name);
+// The same among the members that `name` would be looked up in for `classIndex`:
+// its own and, where it inherits members, its ancestors'.
+const char* ClosestMemberName(int classIndex, const char* name);
 int GetMemberType(int member);
 const char* GetMemberName(int member);
 bool IsDerived(int base, int cls);
@@ -84,6 +95,9 @@ int AppendClass(const ClassRecord& record);
 void BeginMembers(int classIndex);
 // Returns false and logs when the member cannot be recorded.
 bool AppendMember(const MemberAccess& access, uint32_t container, int type, const char* name);
+// Gives member `name` of class `classIndex` (its own, not inherited) its meaning;
+// false when the class has no such member.
+bool DescribeMember(int classIndex, const char* name, const char* meaning);
 // The index of the class whose instances have exactly this type, without a message.
 int FindClassByType(const std::type_info& type);
 // The index of the class of that document name, without a message.

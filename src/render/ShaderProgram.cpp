@@ -56,9 +56,9 @@ GLhandleARB BuildProgram(const char* vertexSource, int vertexLength, const char*
     if (length > 0) {
         // In three parts: the log drops any single message longer than its scratch
         // area, and a full build log with its heading would be one.
-        Con.Print("\nShader Compilation Results:\n");
-        Con.Print("%s", log);
-        Con.Print("\n\n");
+        Con.NoticeText("\nShader Compilation Results:\n");
+        Con.NoticeText("%s", log);
+        Con.NoticeText("\n\n");
     }
     return program;
 }

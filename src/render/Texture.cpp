@@ -57,6 +57,7 @@ NTexture* ReadTextureValue(const char* text) {
 }
 
 void NTexture::Init() {
+    initTried = true;
     if (textureName != kNoTexture || PreparePixels() != 0) {
         return;
     }

@@ -42,6 +42,8 @@ class NTexture : public NClass {
     void ReleaseTexture();
 
     int TextureName() const { return textureName; }
+    // True once Init ran: a texture that set-up reached, whether it loaded or not.
+    bool InitTried() const { return initTried; }
     int SizeEstimate() const { return sizeEstimate; }
 
     // Not owned.
@@ -56,6 +58,7 @@ class NTexture : public NClass {
     int UploadTopLevel(const TextureImage& image);
 
     int textureName = kNoTexture;
+    bool initTried = false;
     // Estimated video memory in bytes.
     int sizeEstimate = 0;
 };

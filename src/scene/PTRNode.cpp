@@ -25,6 +25,9 @@ void NPTRNode::Init() {
     }
     if (Target) {
         Target->Init();
+    } else {
+        // Reported once here rather than every frame: the node is refused at set-up.
+        Con.Error("NCamera %p: no target\n", static_cast<void*>(this));
     }
     if (IsSet(this, Roll, "Roll")) {
         Roll->Init();
@@ -34,7 +37,6 @@ void NPTRNode::Init() {
 
 void NPTRNode::Update() {
     if (!Target) {
-        Con.Error("NCamera %p: no target\n", static_cast<void*>(this));
         return;
     }
     if (Position) {

@@ -13,8 +13,7 @@ class NPTRNode : public NTransformNode {
     NClass* Create() override { return new NPTRNode; }
     static void Members(MemberTable<NPTRNode>& m);
 
-    // Initialises the parameters; a missing Position or Roll is reported here, a
-    // missing Target by every Update.
+    // Initialises the parameters; a missing Position, Target or Roll is reported here.
     void Init() override;
     // Without a Target nothing of the node is updated, its content included. A
     // missing Position puts the eye at the origin.

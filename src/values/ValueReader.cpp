@@ -1,9 +1,12 @@
 #include "values/ValueReader.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "base/Con.h"
+#include "base/NumberText.h"
 #include "values/ColorValue.h"
 #include "values/FloatValue.h"
 #include "values/VectValue.h"
@@ -53,15 +56,33 @@ bool ReadChannels(const char* text, float values[4]) {
     return text[9] == '\0';
 }
 
+// The text is read as it always was; where that differs from what it says, the
+// author is told.
+void NoteNumberText(const char* text, int numbers) {
+    const std::string problem = NumberTextProblem(text, NumberKind::kFloat, numbers);
+    if (!problem.empty()) {
+        Con.Notice("%s", problem.c_str());
+    }
+}
+
 }  // namespace
 
 bool ParseFloat(const char* text, float* value) {
-    return text && sscanf(text, "%f", value) == 1;
+    const bool read = text && sscanf(text, "%f", value) == 1;
+    // What does not come out finite is refused or noted where it is used.
+    if (read && std::isfinite(*value)) {
+        NoteNumberText(text, 1);
+    }
+    return read;
 }
 
 bool ParseVector(const char* text, float values[3]) {
     values[0] = values[1] = values[2] = 0.0f;
-    return text && sscanf(text, "%f %f %f", &values[0], &values[1], &values[2]) >= 1;
+    const bool read = text && sscanf(text, "%f %f %f", &values[0], &values[1], &values[2]) >= 1;
+    if (read) {
+        NoteNumberText(text, 3);
+    }
+    return read;
 }
 
 bool ParseColor(const char* text, float values[4]) {

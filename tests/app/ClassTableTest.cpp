@@ -52,8 +52,12 @@ TEST(ClassTable, TextFormsBelongToTheirOwnClassesOnly) {
     }
     EXPECT_EQ(FromText("Float", "xyz"), nullptr);
     EXPECT_EQ(FromText("Color", "#12"), nullptr);
+    // Text that reads other than written is noted; the readers keep what they read.
     EXPECT_EQ(test::LogText(),
+              "number text [  2.5xyz] is read as 2.5; what follows the number is ignored\r\n"
+              "number text [0 1 0 2] is read as 0 1 0; what follows the number is ignored\r\n"
               "Error: Color Reader: #RRGGBB or #RRGGBBAA hexadecimal form expected\r\n");
+    EXPECT_EQ(Con.NoticeCount(), 2);
 }
 
 TEST(ClassTable, TextureTextMakesAListedBitmapWithItsOwnCopyOfTheName) {

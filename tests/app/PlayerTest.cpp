@@ -69,7 +69,7 @@ TEST(Player, DocumentThatFailsToCompileEndsWithCode1) {
     std::string log;
     EXPECT_EQ(
         PlayDocument(dir, "<Nimbus><Demo Name=\"D\"><Nope Role=\"x\"/></Demo></Nimbus>", &log), 1);
-    EXPECT_TRUE(Has(log, "Warning: unknown class [Nope]\n")) << log;
+    EXPECT_TRUE(Has(log, "Warning: show.xml:1: unknown class [Nope]\n")) << log;
     EXPECT_TRUE(Has(log, "failed to compile document\n")) << log;
 }
 
@@ -90,14 +90,22 @@ TEST(Player, MissingDocumentIsAFailureToLoad) {
     EXPECT_TRUE(Has(log, "failed to load the document <show.xml>\n")) << log;
 }
 
-TEST(Player, ArchiveWinsOverTheDataFolder) {
+TEST(Player, ArchiveWinsOverTheDataFolderAndSaysSo) {
     test::TempDir dir;
     test::WriteFile(dir / "pack/show.xml", "<Nimbus></Nimbus>");
     std::string error;
     ASSERT_EQ(PackDirectory(dir / "pack", dir / "show.dat", &error), 0) << error;
     test::WriteFile(dir / "data/show.xml", "<Nimbus><Float Name=\"F\">1</Float></Nimbus>");
-    EXPECT_EQ(playtest::RunPlayer(dir.Path(), "log"), 0);
-    EXPECT_TRUE(Has(test::ReadFile(dir / "nimbus.log"), "empty document\n"));
+    std::string output;
+    EXPECT_EQ(playtest::RunPlayer(dir.Path(), "log", &output), 0);
+    const std::string log = test::ReadFile(dir / "nimbus.log");
+    EXPECT_TRUE(Has(log, "empty document\n"));
+    // A note, which does not count, on standard error too.
+    const char note[] = "./show.dat hides the folder ./data beside it: the archive is played\n";
+    EXPECT_TRUE(Has(log, note)) << log;
+    EXPECT_TRUE(Has(output, note)) << output;
+    EXPECT_TRUE(Has(output, "./show: 0 errors, 0 warnings, 1 note; the full log is in nimbus.log"))
+        << output;
 }
 
 TEST(Player, CorruptArchiveFallsBackToTheDataFolder) {

@@ -137,3 +137,64 @@ TEST(Con, UnopenableFileLeavesTheOtherOutputs) {
     con.PrintLine("still here");
     EXPECT_EQ(Buffer(con), "still here\r\n");
 }
+
+TEST(Con, ProblemsReachTheProblemStreamWithTheirPlaceAndRepeatsFold) {
+    char* streamed = nullptr;
+    size_t streamedSize = 0;
+    FILE* problems = open_memstream(&streamed, &streamedSize);
+    NCon con("unused.log");
+    con.EnableBuffer(true);
+    con.SetProblemStream(problems);
+    con.SetPlace("show.xml", 12);
+    con.PrintLine("plain stays in the log");
+    con.Warning("careful");
+    con.Notice("number read as 3");
+    con.SetPlace(nullptr, 0);
+    con.ErrorFrom("NBitmap", "broken");
+    con.NoticeText("\nShader Compilation Results:\n");
+    EXPECT_EQ(con.ErrorCount(), 2);
+    EXPECT_EQ(con.WarningCount(), 1);
+    EXPECT_EQ(con.NoticeCount(), 1);
+    // Where notices count, they are warnings; a block of text never counts.
+    con.SetCountNotices(true);
+    con.Notice("a file is missing");
+    con.NoticeText("log text");
+    EXPECT_EQ(con.ErrorCount(), 3);
+    EXPECT_EQ(con.WarningCount(), 2);
+    EXPECT_EQ(con.NoticeCount(), 2);
+
+    // Folded: the first of each is written, the rest counted and summed up at the end.
+    con.BeginFoldingRepeats();
+    for (int frame = 0; frame < 3; ++frame) {
+        con.Error("NCamera %p: no target\n", static_cast<void*>(&con));
+        con.PrintLine("Missing Shader Constant: Texture1");
+    }
+    con.Error("once");
+    con.EndFoldingRepeats();
+    con.Error("once");  // no longer folded
+    EXPECT_EQ(con.ErrorCount(), 8);
+    fclose(problems);
+    const std::string stream(streamed, streamedSize);
+    free(streamed);
+
+    char camera[64];
+    snprintf(camera, sizeof camera, "Error: NCamera %p: no target", static_cast<void*>(&con));
+    const std::string folded =
+        std::string(camera) + "\n\nError: once\n" + camera + " (repeated 2 times)\nError: once\n";
+    EXPECT_EQ(stream,
+              "Warning: show.xml:12: careful\nshow.xml:12: number read as 3\n"
+              "Error: NBitmap: broken\n\nShader Compilation Results:\n"
+              "Warning: a file is missing\nlog text" +
+                  folded);
+    std::string log = Buffer(con);
+    for (size_t at = log.find('\r'); at != std::string::npos; at = log.find('\r')) {
+        log.erase(at, 1);
+    }
+    EXPECT_NE(log.find("plain stays in the log\n"), std::string::npos);
+    EXPECT_NE(log.find(std::string(camera) +
+                       "\n\nMissing Shader Constant: Texture1\nError: once\n" + camera +
+                       " (repeated 2 times)\nMissing Shader Constant: Texture1 (repeated 2 "
+                       "times)\nError: once\n"),
+              std::string::npos)
+        << log;
+}

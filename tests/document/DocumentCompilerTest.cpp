@@ -95,7 +95,7 @@ TEST_F(DocumentCompilerTest, ObjectNamedTwiceInContainersIsRefusedWithoutACycle)
                 "    <Part Name=\"P1\"/>\n    <Part Name=\"P2\"/>\n    <Part Name=\"P1\"/>\n"
                 "  </Part>\n</Demo>"));
     ASSERT_NE(demo, nullptr);
-    EXPECT_TRUE(Logged("Error: object P1 of class Part is already in a container"))
+    EXPECT_TRUE(Logged("Error: doc.xml:8: object P1 of class Part is already in a container"))
         << test::LogText();
     int length = 0;
     for (NListNodeClass* node = demo->PartList.next; node && length < 10; node = node->next) {
@@ -136,9 +136,11 @@ TEST_F(DocumentCompilerTest, AContainerOfTheWrongKindIsReportedOnceAndItsEntries
         "Name=\"P2\"/></Part>\n"
         "</Demo>");
     EXPECT_EQ(Con.ErrorCount(), 2) << test::LogText();
-    EXPECT_TRUE(Logged("Error: Invalid container of Nodes: expected Tree, found List\r\n"))
+    EXPECT_TRUE(
+        Logged("Error: doc.xml:6: Invalid container of Nodes: expected Tree, found List\r\n"))
         << test::LogText();
-    EXPECT_TRUE(Logged("Error: Invalid container of PartList: expected List, found Tree\r\n"))
+    EXPECT_TRUE(
+        Logged("Error: doc.xml:16: Invalid container of PartList: expected List, found Tree\r\n"))
         << test::LogText();
     EXPECT_FALSE(Logged("missing")) << test::LogText();
     EXPECT_FALSE(Logged("Unexpected nodes")) << test::LogText();
@@ -172,9 +174,9 @@ TEST_F(DocumentCompilerTest, ReferencesReachOnlyEarlierElements) {
         "<Demo Name=\"D\">\n  <Part Role=\"PartList\" Container=\"List\">\n"
         "    <Part Name=\"Later\"/>\n  </Part>\n</Demo>\n<Part Name=\"Later\"/>");
     const std::string notConverted =
-        "Error: Reference: a node with name Later exists, but is not converted yet\r\n";
+        "Error: doc.xml:4: Reference: a node with name Later exists, but is not converted yet\r\n";
     EXPECT_TRUE(Logged(notConverted + notConverted +
-                       "Error: invalid reference to object Later of class Part\r\n"))
+                       "Error: doc.xml:4: invalid reference to object Later of class Part\r\n"))
         << test::LogText();
     EXPECT_TRUE(Logged("Warning: Compile: Unexpected nodes found"));
 }
@@ -185,7 +187,7 @@ TEST_F(DocumentCompilerTest, IncompatibleReferenceDefinesANewObject) {
         "<PAANode Name=\"N\"><Vector Role=\"Position\" Name=\"V\">1 2 3</Vector></PAANode>",
         "PAANode");
     EXPECT_TRUE(
-        Logged("Error: Reference: node V is of class Float which is incompatible with "
+        Logged("Error: doc.xml:3: Reference: node V is of class Float which is incompatible with "
                "class Vector"))
         << test::LogText();
     auto* node = dynamic_cast<NPAANode*>(Object("N"));
@@ -205,7 +207,8 @@ TEST_F(DocumentCompilerTest, SharedValuesAreReferencesButMayNotBeExpanded) {
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->Position, Object("V"));
     EXPECT_EQ(node->RotationAxis, nullptr);
-    EXPECT_TRUE(Logged("Error: reference is expanded (node V of class Vector)")) << test::LogText();
+    EXPECT_TRUE(Logged("Error: doc.xml:3: reference is expanded (node V of class Vector)"))
+        << test::LogText();
 }
 
 TEST_F(DocumentCompilerTest, FindsTheFirstDemoOnly) {
@@ -235,8 +238,8 @@ TEST_F(DocumentCompilerTest, KeysFillKeyframedValuesOnly) {
         "<BSFloatValue Name=\"T\"><Key Time=\"soon\">1</Key></BSFloatValue>",
         "Float");
     EXPECT_NE(dynamic_cast<NBSFloatValue*>(Object("K")), nullptr);
-    EXPECT_TRUE(Logged("Error: class Float can not be keyframed")) << test::LogText();
-    EXPECT_TRUE(Logged("Error: key time [soon] is invalid")) << test::LogText();
+    EXPECT_TRUE(Logged("Error: doc.xml:3: class Float can not be keyframed")) << test::LogText();
+    EXPECT_TRUE(Logged("Error: doc.xml:4: key time [soon] is invalid")) << test::LogText();
     EXPECT_EQ(Con.ErrorCount(), 3);  // and the closing warning
 }
 
@@ -262,23 +265,25 @@ TEST_F(DocumentCompilerTest, MisplacedElementsAreRefusedAndTheRestCompiles) {
         "</Demo>\n"
         "<Vector Name=\"Last\">1 2 3</Vector>");
     for (const char* message : {
-             "GetClassIndex: class Nowhere not found\r\nWarning: unknown class [Nowhere]",
-             "Warning: no owner class exists, basic type float value 1 is discarded",
-             "Error: the root node may not be a container",
-             "Error: missing Role of type \"float\"",
+             "GetClassIndex: class Nowhere not found\r\nWarning: doc.xml:2: unknown class "
+             "[Nowhere]",
+             "Warning: doc.xml:3: no owner class exists, basic type float value 1 is discarded",
+             "Error: doc.xml:4: the root node may not be a container",
+             "Error: doc.xml:6: missing Role of type \"float\"",
              "GetMemberIndex: class TransformNodeContent does not have a member called "
              "Nothing\r\n"
-             "Warning: unknown member [Nothing] of [Camera]",
-             "Error: basic types can not have containers",
-             "Error: failed to set member type float value [far]",
-             "Error: Invalid container of LoadingImage: expected None, found List",
-             "Error: Invalid container of PartList: expected List, found None",
-             "Error: failed to set member PartList of D",
-             "Error: Failed to set member PartList of object D of class Demo. Object (null) is "
+             "Warning: doc.xml:7: unknown member [Nothing] of [Camera]",
+             "Error: doc.xml:8: basic types can not have containers",
+             "Error: doc.xml:9: failed to set member type float value [far]",
+             "Error: doc.xml:12: Invalid container of LoadingImage: expected None, found List",
+             "Error: doc.xml:13: Invalid container of PartList: expected List, found None",
+             "Error: doc.xml:13: failed to set member PartList of D",
+             "Error: doc.xml:14: Failed to set member PartList of object D of class Demo. Object "
+             "(null) is "
              "of class Float. Class Part or derived class is expected.",
-             "Warning: Containers should be unnamed. A List Container has a name (L)",
-             "Error: containers can not contain basic types",
-             "Error: members of containers can not be containers themselves",
+             "Warning: doc.xml:15: Containers should be unnamed. A List Container has a name (L)",
+             "Error: doc.xml:16: containers can not contain basic types",
+             "Error: doc.xml:17: members of containers can not be containers themselves",
              "Warning: Compile: Unexpected nodes found",
          }) {
         EXPECT_TRUE(Logged(message)) << message << "\n---\n" << test::LogText();
@@ -290,7 +295,7 @@ TEST_F(DocumentCompilerTest, RootMustBeNimbus) {
     test::WriteFile(dir / "doc.xml", "<Other><Float Name=\"F\">1</Float></Other>");
     document.Load("doc.xml");
     EXPECT_EQ(document.CompileAndFind("Float"), nullptr);
-    EXPECT_TRUE(Logged("Error: root node must be \"Nimbus\"")) << test::LogText();
+    EXPECT_TRUE(Logged("Error: doc.xml:1: root node must be \"Nimbus\"")) << test::LogText();
     EXPECT_TRUE(Logged("Warning: Compile: Unexpected nodes found"));
 }
 
@@ -323,7 +328,7 @@ TEST_F(DocumentCompilerTest, TimedListEntriesSetTheMemberTheirClassNames) {
         "SceneReel");
     EXPECT_EQ(test::LogText(),
               "Scene list node Time=[2.5]\r\nScene list node Time=[(null)]\r\n"
-              "Scene list node Time=[soon]\r\nError: key time [soon] is invalid\r\n");
+              "Scene list node Time=[soon]\r\nError: doc.xml:9: key time [soon] is invalid\r\n");
     auto* reelObject = dynamic_cast<NSceneReel*>(Object("R"));
     ASSERT_NE(reelObject, nullptr);
     // Every entry is linked, a bad time included.

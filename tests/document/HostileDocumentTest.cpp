@@ -76,7 +76,8 @@ TEST_F(HostileDocumentTest, ASecondBitmapBesideTheTextIsRefusedAndNothingLeaks) 
     ASSERT_NE(texture, nullptr);
     ASSERT_NE(texture->Bitmap, nullptr);
     EXPECT_STREQ(texture->Bitmap->Name, "a.tga");
-    EXPECT_EQ(Count("Error: member Bitmap of T is already given by the text [a.tga]"), 1) << Log();
+    EXPECT_EQ(Count("Error: doc.xml:1: member Bitmap of T is already given by the text [a.tga]"), 1)
+        << Log();
     EXPECT_EQ(Con.ErrorCount(), 2) << Log();  // and "Compile: Unexpected nodes found"
     // The bitmap made from the text is listed with the texture, so it is owned.
     int listed = 0;
@@ -90,8 +91,8 @@ TEST_F(HostileDocumentTest, NumbersThatAreNotFiniteAreRefused) {
     Compile(test::ReadFile(test::CorpusPath("document/regression-infinite-end.xml")));
     auto* part = dynamic_cast<NPart*>(Object("P"));
     ASSERT_NE(part, nullptr);
-    EXPECT_EQ(Count("Error: failed to set member type float value [1e999]"), 1) << Log();
-    EXPECT_EQ(Count("Error: failed to set member type float value [nan]"), 1) << Log();
+    EXPECT_EQ(Count("Error: doc.xml:1: failed to set member type float value [1e999]"), 1) << Log();
+    EXPECT_EQ(Count("Error: doc.xml:1: failed to set member type float value [nan]"), 1) << Log();
     EXPECT_EQ(part->EndTime, NPart().EndTime);
     EXPECT_EQ(part->Fadeup, NPart().Fadeup);
 }
@@ -125,4 +126,15 @@ TEST_F(HostileDocumentTest, DestroyAllReleasesEveryCompiledObjectOnce) {
     ObjectList.DestroyAll();
     EXPECT_EQ(ObjectList.First(), nullptr);
     EXPECT_EQ(ObjectList.FreeCount(), ObjectList.Allocated());
+}
+
+TEST_F(HostileDocumentTest, AFloodOfReaderWarningsStopsAfterAThousandMessages) {
+    // Every element below the root without a name is worth a warning.
+    test::WriteFile(dir / "doc.xml",
+                    "<Nimbus>" + Repeat("<float>1</float>\n", 100000) + "</Nimbus>");
+    document.Load("doc.xml");
+    EXPECT_EQ(Count("Error: doc.xml:1000: Load: too many errors, reading stopped"), 1) << Log();
+    // The thousand, the stop, the failed child and where reading stopped.
+    EXPECT_EQ(Con.ErrorCount(), 1003) << Log().substr(Log().size() - 500);
+    EXPECT_LT(Log().size(), 100000u);
 }

@@ -96,30 +96,33 @@ TEST_F(NimbusTextFileTest, ReadsADocumentIntoATreeInDocumentOrder) {
 
 TEST_F(NimbusTextFileTest, DeclarationsAreRefusedTwiceOrInsideTheRoot) {
     ExpectFailure("<?xml version=\"1.0\"?>\n<?xml?>\n<Nimbus/>",
-                  "Error: multiple <?...?> tags found in file\r\n", 2, 2);
-    ExpectFailure("<Nimbus>\n<?xml?>\n</Nimbus>",
-                  "Error: xml informational tag <?...?> is preceded by other information\r\n"
-                  "Error: Loading a child node of (null) failed\r\n",
-                  2, 2);
+                  "Error: doc.xml:2: multiple <?...?> tags found in file\r\n", 2, 2);
+    ExpectFailure(
+        "<Nimbus>\n<?xml?>\n</Nimbus>",
+        "Error: doc.xml:2: xml informational tag <?...?> is preceded by other information\r\n"
+        "Error: doc.xml:2: Loading a child node of (null) failed\r\n",
+        2, 2);
     ExpectFailure("<?xml version='1' encoding='x' version='2'?>\n<Nimbus/>",
-                  "Error: There can be only one version tag in the xml header\r\n", 1, 45);
-    ExpectFailure("<?XML?><Nimbus/>", "Error: an <?xml?> tag is expected\r\n", 1, 5);
+                  "Error: doc.xml:1: There can be only one version tag in the xml header\r\n", 1,
+                  45);
+    ExpectFailure("<?XML?><Nimbus/>", "Error: doc.xml:1: an <?xml?> tag is expected\r\n", 1, 5);
     EXPECT_EQ(Load("<?xml?><Nimbus/>"), 0);
 }
 
 TEST_F(NimbusTextFileTest, SyntaxFailuresLogTheirPosition) {
-    ExpectFailure("\n<Demo Name=\"d\"/>", "Error: root node must be \"Nimbus\"\r\n", 2, 7);
+    ExpectFailure("\n<Demo Name=\"d\"/>", "Error: doc.xml:2: root node must be \"Nimbus\"\r\n", 2,
+                  7);
     // No blank after "<", none between "/" and ">".
     ExpectFailure("<Nimbus>\n< Demo Name=\"d\"/>\n</Nimbus>",
-                  "Error: Loading a child node of (null) failed\r\n", 2, 2);
+                  "Error: doc.xml:2: Loading a child node of (null) failed\r\n", 2, 2);
     ExpectFailure("<Nimbus>\n<Demo Name=\"d\"/ >\n</Nimbus>",
-                  "Error: Loading a child node of Demo failed\r\n", 2, 16);
+                  "Error: doc.xml:2: Loading a child node of Demo failed\r\n", 2, 16);
     // An end tag naming another element, after a child that was read well.
     ExpectFailure("<Nimbus>\n<Scene Name=\"s\">\n<Key/>\n</Scenx>\n</Nimbus>",
-                  "Error: Loading a child node of Scene failed\r\n", 4, 7);
+                  "Error: doc.xml:2: Loading a child node of Scene failed\r\n", 4, 7);
     ExpectFailure("<Nimbus>\n<Demo Name=\"d\" Container=\"Array\"/>\n</Nimbus>",
-                  "Error: unknown container type Array\r\n"
-                  "Error: Loading a child node of Demo failed\r\n",
+                  "Error: doc.xml:2: unknown container type Array\r\n"
+                  "Error: doc.xml:2: Loading a child node of Demo failed\r\n",
                   2, 33);
     ExpectFailure("   \n  ", "", 2, 3);
 }
@@ -128,8 +131,8 @@ TEST_F(NimbusTextFileTest, MarkupItemMustBeFollowedByAnElement) {
     ExpectFailure(
         "<Nimbus>\n<Demo Name=\"d\">\n<!-- before a child -->\n<Float Role=\"a\"/>\n"
         "<!-- before the end -->\n</Demo>\n</Nimbus>",
-        "Error: Loading a child node of (null) failed\r\n"
-        "Error: Loading a child node of Demo failed\r\n",
+        "Error: doc.xml:6: Loading a child node of (null) failed\r\n"
+        "Error: doc.xml:2: Loading a child node of Demo failed\r\n",
         6, 2);
     // What was read stays, in the order it was linked: the failed child first.
     EXPECT_EQ(Child(*Child(root, 0), 0)->className, nullptr);
@@ -161,15 +164,16 @@ TEST_F(NimbusTextFileTest, MissingNamesAndRolesAreWarnedOutsideContainers) {
                    "</Nimbus>"),
               0);
     EXPECT_EQ(test::LogText(),
-              "Warning: name of node Demo is missing\r\n"
-              "Warning: role of object f of class Float is missing\r\n"
-              "Warning: role of an object of class float is missing\r\n"
-              "Warning: role of an object of class float is missing\r\n");
+              "Warning: doc.xml:2: name of node Demo is missing\r\n"
+              "Warning: doc.xml:3: role of object f of class Float is missing\r\n"
+              "Warning: doc.xml:4: role of an object of class float is missing\r\n"
+              "Warning: doc.xml:10: role of an object of class float is missing\r\n");
     EXPECT_EQ(Con.ErrorCount(), 4);
     // A load that stops inside a container leaves nothing open for the next one.
     EXPECT_EQ(Load("<Nimbus><Demo Name=\"d\"><Part Role=\"PartList\" Container=\"List\"><Part"), 1);
     EXPECT_EQ(Load("<Nimbus><Demo Name=\"d\"><float/></Demo></Nimbus>"), 0);
-    EXPECT_EQ(test::LogText(), "Warning: role of an object of class float is missing\r\n");
+    EXPECT_EQ(test::LogText(),
+              "Warning: doc.xml:1: role of an object of class float is missing\r\n");
 }
 
 TEST_F(NimbusTextFileTest, AttributeChecksWarnOrComplainButReadingGoesOn) {
@@ -178,11 +182,13 @@ TEST_F(NimbusTextFileTest, AttributeChecksWarnOrComplainButReadingGoesOn) {
                    "<Demo Name=\"d\" Time=\"2\"><Key Time=\"0\"/></Demo></Nimbus>"),
               0);
     EXPECT_EQ(test::LogText(),
-              "Warning: Name of node Class Scene Role (null) is specified more than once\r\n"
-              "Warning: Role of node Class Scene Name a is specified more than once\r\n"
-              "Warning: The Time attribute of node Class Scene Name a is specified more than "
+              "Warning: doc.xml:1: Name of node Class Scene Role (null) is specified more than "
               "once\r\n"
-              "Error: Only Key objects can have a Time attribute, object d of class Demo is not "
+              "Warning: doc.xml:1: Role of node Class Scene Name a is specified more than once\r\n"
+              "Warning: doc.xml:1: The Time attribute of node Class Scene Name a is specified "
+              "more than once\r\n"
+              "Error: doc.xml:1: Only Key objects can have a Time attribute, object d of class "
+              "Demo is not "
               "suitable\r\n");
     const DocNode* scene = Child(root, 0);
     EXPECT_STREQ(scene->name, "a");
@@ -195,7 +201,7 @@ TEST_F(NimbusTextFileTest, AttributeChecksWarnOrComplainButReadingGoesOn) {
 TEST_F(NimbusTextFileTest, BrokenCharacterDataIsReportedOncePerProcess) {
     ExpectFailure("<Nimbus>\n<Demo Name=\"d\">abc",
                   "Error: NText: doc.xml (line 2, column 20): E0008 - Unexpected end of file\r\n"
-                  "Error: Loading a child node of Demo failed\r\n",
+                  "Error: doc.xml:2: Loading a child node of Demo failed\r\n",
                   2, 20);
     ExpectFailure("<Nimbus>\nabc", "", 2, 5);
 }
@@ -220,9 +226,9 @@ TEST_F(NimbusTextFileTest, DeepNestingIsRefusedBeforeTheStackRunsOut) {
         deep += "<a Role=\"r\">\n";
     }
     EXPECT_EQ(Load(deep), 1);
-    EXPECT_NE(
-        test::LogText().find("Error: elements may not be nested more than 256 levels deep\r\n"),
-        std::string::npos);
+    EXPECT_NE(test::LogText().find(
+                  "Error: doc.xml:256: elements may not be nested more than 256 levels deep\r\n"),
+              std::string::npos);
     // The unnamed first element, the refusal, one line per enclosing level, the position.
     EXPECT_EQ(Con.ErrorCount(), 1 + 1 + 256 + 1);
 }

@@ -103,13 +103,32 @@ TEST_F(RegistryTest, TextFormReadsByTheMembersOwnType) {
     EXPECT_STREQ(static_cast<NString*>(string.get())->Get(), "again");
 }
 
-TEST_F(RegistryTest, IntMembersTakeLeadingDigitsOnly) {
+TEST_F(RegistryTest, IntMembersTakeLeadingDigitsOnlyAndSaySo) {
     std::unique_ptr<NClass> mesh(CreateObject(GetClassIndex("QuadMesh")));
     const int lines = GetMemberIndex(mesh.get(), "Lines");
     EXPECT_EQ(SetMember(mesh.get(), lines, "12abc"), 0);
     EXPECT_EQ(SetMember(mesh.get(), lines, "abc"), -1);
     int32_t* field = static_cast<int32_t*>(GetMemberRecord(lines)->access.field(mesh.get()));
     EXPECT_EQ(*field, 12);
+    // A note, which does not count: stored productions play as they did.
+    EXPECT_EQ(test::LogText(),
+              "number text [12abc] is read as 12; what follows the number is ignored\r\n");
+    EXPECT_EQ(Con.ErrorCount(), 0);
+}
+
+TEST_F(RegistryTest, UnknownNamesFindTheClosestRegisteredOneWhenItIsClose) {
+    EXPECT_STREQ(ClosestClassName("Sceen"), "Scene");
+    EXPECT_STREQ(ClosestClassName("camera"), "Camera");
+    EXPECT_STREQ(ClosestClassName("flaot"), "float");  // the exact case wins a tie
+    EXPECT_STREQ(ClosestClassName("RaySpheres"), "RaySphere");
+    EXPECT_EQ(ClosestClassName("Banana"), nullptr);
+    const int roundQuad = GetClassIndex("RoundQuad");
+    EXPECT_STREQ(ClosestMemberName(roundQuad, "Lenght"), "Length");      // swapped letters
+    EXPECT_STREQ(ClosestMemberName(roundQuad, "material"), "Material");  // from Drawable
+    EXPECT_EQ(ClosestMemberName(roundQuad, "Radius"), nullptr);
+    // Lookups stop at a class that does not inherit members, and so do suggestions.
+    EXPECT_EQ(ClosestMemberName(GetClassIndex("BSFloatValue"), "f"), nullptr);
+    EXPECT_EQ(ClosestMemberName(NoClass, "f"), nullptr);
 }
 
 TEST_F(RegistryTest, TextFormRefusesClassMembersAndContainers) {

@@ -39,7 +39,8 @@ TEST(KeyReader, EachKeyframedClassReadsItsOwnTextFormAndFollowsItsKeys) {
     spline.Update();
     EXPECT_FLOAT_EQ(spline.y, 15.0f);
     EXPECT_FLOAT_EQ(spline.z, -1.5f);
-    EXPECT_STREQ(Con.BufferText(), "");
+    EXPECT_STREQ(Con.BufferText(),
+                 "number text [2.5xyz] is read as 2.5; what follows the number is ignored\r\n");
 }
 
 TEST(KeyReader, TimeThatIsNoFiniteNumberIsRefused) {

@@ -11,5 +11,6 @@ extern const char kCheckUsage[];
 int CheckMain(int argc, char** argv);
 
 // Checks the production that PATH names as the player's own path does (dir/show:
-// dir/show.dat or dir/data, document show.xml) and prints a summary of it.
+// dir/show.dat or dir/data, document show.xml) and prints a summary of it. From
+// here on, notices count as warnings.
 void RunCheck(const char* path);

@@ -28,7 +28,8 @@ Timeline CheckTimeline(const NDemo& demo, const ObjectNames& names) {
         entry.name = PartName(part, ++place, names);
         entry.start = previousEnd;
         entry.end = part.EndTime;
-        entry.hasScene = part.CheckScene();
+        // Set-up reports a part without a scene, with the player's message.
+        entry.hasScene = part.Scene != nullptr;
         entry.shown = part.EndTime > previousEnd;
         if (entry.shown) {
             previousEnd = part.EndTime;

@@ -31,8 +31,7 @@ struct Timeline {
 };
 
 // Walks the parts in played order and logs every part that is never shown because
-// its end time does not rise along that order, every part without a scene (with
-// the player's own message), and a demo without parts.
+// its end time does not rise along that order, and a demo without parts.
 Timeline CheckTimeline(const NDemo& demo, const ObjectNames& names);
 
 // How long the music may run on after the show ends before it counts as cut off.
