@@ -16,11 +16,21 @@
 
 namespace {
 
-// The names are kept for the life of the process: the mounted archive keeps
-// pointing at its path.
+// The names of the last load, kept while its data store is mounted, which keeps
+// pointing at its path: a tool that loads again frees them once the new load has
+// mounted its own.
 char* dataFileName = nullptr;
 char* documentName = nullptr;
 std::string* dataDirectory = nullptr;
+
+void ReplaceNames(char* fileName, char* document) {
+    delete[] dataFileName;
+    delete[] documentName;
+    delete dataDirectory;
+    dataFileName = fileName;
+    documentName = document;
+    dataDirectory = nullptr;
+}
 
 bool MountDataStore() {
     if (DefaultInput.Mount(kArchiveMode, dataFileName) == 0) {
@@ -42,16 +52,21 @@ int ArgumentsLength(int argc, char** argv) {
 
 NDemo* LoadDemo() {
     const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
-    dataFileName = new (std::nothrow) char[size];
-    documentName = new (std::nothrow) char[size];
-    if (!dataFileName || !documentName) {
+    char* fileName = new (std::nothrow) char[size];
+    char* document = new (std::nothrow) char[size];
+    if (!fileName || !document) {
+        delete[] fileName;
+        delete[] document;
         Con.Error("Memory allocating error.");
         return nullptr;
     }
-    snprintf(dataFileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
-    snprintf(documentName, size, "%s.xml", GetAppName());
+    snprintf(fileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
+    snprintf(document, size, "%s.xml", GetAppName());
 
-    if (const int code = DefaultInput.Mount(kDirectoryMode, "")) {
+    const int code = DefaultInput.Mount(kDirectoryMode, "");
+    // The last load's store is unmounted now, so its names can go.
+    ReplaceNames(fileName, document);
+    if (code != 0) {
         Con.PrintLine("failed to open default input (error code %d)", code);
         return nullptr;
     }

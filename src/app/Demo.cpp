@@ -1,5 +1,7 @@
 #include "app/Demo.h"
 
+#include <algorithm>
+
 #include "app/FrameClock.h"
 #include "base/Con.h"
 #include "base/FrameStats.h"
@@ -7,6 +9,7 @@
 #include "io/Data.h"
 #include "reflect/String.h"
 #include "render/VertexPool.h"
+#include "scene/Scene.h"
 #include "scene/StillImage.h"
 #include "sound/CurrentSound.h"
 #include "sound/Sound.h"
@@ -124,6 +127,59 @@ NPart* NDemo::PartAt(float t, float* partStart) {
         *partStart = part->EndTime;
     }
     return nullptr;
+}
+
+namespace {
+
+const NPart* NextPart(const NListNodeClass* node) {
+    // The compiler links only parts into the list.
+    return static_cast<const NPart*>(node->next);
+}
+
+// The time from which the timeline shows `part`, the largest end time before it; -1
+// when it never shows it, its own end time being no larger.
+float ShownFrom(const NPart& partList, const NPart* part) {
+    float start = 0;
+    for (const NPart* earlier = NextPart(&partList); earlier != part; earlier = NextPart(earlier)) {
+        start = std::max(start, earlier->EndTime);
+    }
+    return part->EndTime > start ? start : -1.0f;
+}
+
+}  // namespace
+
+float NDemo::RestartTime(float t) const {
+    float restart = 0;
+    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
+        const float start = ShownFrom(PartList, part);
+        if (start > restart && start <= t && StartsAfresh(part)) {
+            restart = start;
+        }
+    }
+    return restart;
+}
+
+bool NDemo::StartsAfresh(const NPart* first) const {
+    for (const NPart* earlier = NextPart(&PartList); earlier != first;
+         earlier = NextPart(earlier)) {
+        if (!earlier->Scene || ShownFrom(PartList, earlier) < 0) {
+            continue;
+        }
+        for (const NPart* later = first; later; later = NextPart(later)) {
+            if (later->Scene == earlier->Scene && ShownFrom(PartList, later) >= 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void NDemo::Rewind() {
+    for (NListNodeClass* node = PartList.next; node; node = node->next) {
+        if (NScene* scene = static_cast<NPart*>(node)->Scene) {
+            scene->Rewind();
+        }
+    }
 }
 
 float NDemo::FadeFactor(const NPart& part, float time, float partLength) {

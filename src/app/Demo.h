@@ -29,6 +29,15 @@ class NDemo : public NClass {
     // last part.
     void Update() override;
 
+    // The latest time at or before `t` from which playing on gives exactly what
+    // playing from 0 gives, once Rewind has run: 0, or the start of a part such that
+    // no scene shown from there on was shown before it. Only scenes carry anything
+    // from frame to frame (the effects that step with time), so a part that shares no
+    // scene with the parts before it starts as it does in a play from 0.
+    float RestartTime(float t) const;
+    // Every part's scene back to how Init left it, before playing from a restart time.
+    void Rewind();
+
     // Replaces the music clock as the source of the timeline's time (null restores
     // it); the capture tool steps frames with it.
     void SetClock(FrameClock* clock) { frameClock = clock; }
@@ -54,6 +63,9 @@ class NDemo : public NClass {
     // The part current at time `t`, or null; `partStart` gets the end time of the
     // part before it.
     NPart* PartAt(float t, float* partStart);
+    // Whether no scene of a part shown before `first` (a shown part) is shown by
+    // `first` or a part after it.
+    bool StartsAfresh(const NPart* first) const;
     // The part's fade at `time` seconds into it: 1 outside its fade-in and fade-out.
     static float FadeFactor(const NPart& part, float time, float partLength);
 

@@ -27,6 +27,12 @@ class NShader : public NClass {
     static void Members(MemberTable<NShader>& m);
 
     ProgramHandle Program() const { return program; }
+    // Lets the next Init build again, from the sources as they are then: for a shader
+    // that outlives the production that built it, when a tool loads another.
+    void ForgetProgram() {
+        program = 0;
+        buildTried = false;
+    }
 
     char* VertexShaderFilename = nullptr;
     char* FragmentShaderFilename = nullptr;

@@ -19,6 +19,10 @@ class NDrawable : public NTransformNodeContent {
     void Init() override;
     // Called by the scene in the drawable's pass; drawables override it.
     virtual void Render() {}
+    // Forgets what earlier frames left behind, so that the drawable goes on as Init
+    // left it: a part played again from its start then shows what it showed the
+    // first time. Only drawables that carry something from frame to frame override it.
+    virtual void Rewind() {}
 
     NDrawable* prev = nullptr;
     NDrawable* next = nullptr;

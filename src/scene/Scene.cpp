@@ -59,6 +59,12 @@ void NScene::Update() {
     RenderPassOf(1);
 }
 
+void NScene::Rewind() {
+    for (NDrawable* drawable = drawables.next; drawable; drawable = drawable->next) {
+        drawable->Rewind();
+    }
+}
+
 void NScene::DrawBackground() {
     const SubmitTimer submitting;
     CurrentRenderer().Clear({1.0f, 0.0f, 0.0f, 1.0f});

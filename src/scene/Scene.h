@@ -23,6 +23,8 @@ class NScene : public NListNodeClass {
     void Init() override;
     // One frame: advances and draws the scene.
     void Update() override;
+    // Rewinds every drawable of the scene.
+    void Rewind();
     // Only a scene may precede a scene in a list; anything else is reported and the
     // scene stays unlinked.
     void SetParent(NListNodeClass* node) override;
