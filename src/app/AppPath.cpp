@@ -5,7 +5,7 @@
 namespace {
 
 std::string executablePath;
-// Computed on first use and kept for the life of the process.
+// Computed on first use and kept for the life of the process; a new path splits again.
 std::string* appDirectory = nullptr;
 std::string* appName = nullptr;
 
@@ -22,6 +22,10 @@ void SplitOnce() {
 
 void SetExecutablePath(const char* path) {
     executablePath = path ? path : "";
+    // A tool that plays another production afterwards names it anew.
+    if (appDirectory) {
+        SplitAppPath(executablePath.c_str(), appDirectory, appName);
+    }
 }
 
 void SplitAppPath(const char* path, std::string* directory, std::string* name) {

@@ -51,6 +51,8 @@ int ArgumentsLength(int argc, char** argv) {
 }
 
 NDemo* LoadDemo() {
+    // Only what this load counts decides: a tool may load again after a load failed.
+    const int errorsBefore = Con.ErrorCount();
     const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
     char* fileName = new (std::nothrow) char[size];
     char* document = new (std::nothrow) char[size];
@@ -82,7 +84,7 @@ NDemo* LoadDemo() {
     DefaultOutput.SetAsDefault(true);
 
     Document.Load(documentName);
-    if (Con.ErrorCount() != 0) {
+    if (Con.ErrorCount() != errorsBefore) {
         Con.PrintLine("failed to load the document <%s>", documentName);
         return nullptr;
     }
@@ -91,7 +93,7 @@ NDemo* LoadDemo() {
         return nullptr;
     }
     NClass* demo = Document.CompileAndFind("Demo");
-    if (Con.ErrorCount() != 0) {
+    if (Con.ErrorCount() != errorsBefore) {
         Con.PrintLine("failed to compile document");
         return nullptr;
     }

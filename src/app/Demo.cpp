@@ -136,22 +136,20 @@ const NPart* NextPart(const NListNodeClass* node) {
     return static_cast<const NPart*>(node->next);
 }
 
-// The time from which the timeline shows `part`, the largest end time before it; -1
-// when it never shows it, its own end time being no larger.
-float ShownFrom(const NPart& partList, const NPart* part) {
+}  // namespace
+
+float NDemo::ShownFrom(const NPart* part) const {
     float start = 0;
-    for (const NPart* earlier = NextPart(&partList); earlier != part; earlier = NextPart(earlier)) {
+    for (const NPart* earlier = NextPart(&PartList); earlier != part; earlier = NextPart(earlier)) {
         start = std::max(start, earlier->EndTime);
     }
     return part->EndTime > start ? start : -1.0f;
 }
 
-}  // namespace
-
 float NDemo::RestartTime(float t) const {
     float restart = 0;
     for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
-        const float start = ShownFrom(PartList, part);
+        const float start = ShownFrom(part);
         if (start > restart && start <= t && StartsAfresh(part)) {
             restart = start;
         }
@@ -162,11 +160,11 @@ float NDemo::RestartTime(float t) const {
 bool NDemo::StartsAfresh(const NPart* first) const {
     for (const NPart* earlier = NextPart(&PartList); earlier != first;
          earlier = NextPart(earlier)) {
-        if (!earlier->Scene || ShownFrom(PartList, earlier) < 0) {
+        if (!earlier->Scene || ShownFrom(earlier) < 0) {
             continue;
         }
         for (const NPart* later = first; later; later = NextPart(later)) {
-            if (later->Scene == earlier->Scene && ShownFrom(PartList, later) >= 0) {
+            if (later->Scene == earlier->Scene && ShownFrom(later) >= 0) {
                 return false;
             }
         }

@@ -37,6 +37,9 @@ class NDemo : public NClass {
     float RestartTime(float t) const;
     // Every part's scene back to how Init left it, before playing from a restart time.
     void Rewind();
+    // The time from which the timeline shows `part`, the largest end time of the
+    // parts before it in the list; -1 when it never does, its own being no larger.
+    float ShownFrom(const NPart* part) const;
 
     // Replaces the music clock as the source of the timeline's time (null restores
     // it); the capture tool steps frames with it.
