@@ -146,27 +146,56 @@ float NDemo::ShownFrom(const NPart* part) const {
     return part->EndTime > start ? start : -1.0f;
 }
 
-float NDemo::RestartTime(float t) const {
+float NDemo::RestartTime(float t, float warmUp) const {
+    if (CanRestartAt(t, warmUp)) {
+        return t;
+    }
     float restart = 0;
     for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
         const float start = ShownFrom(part);
-        if (start > restart && start <= t && StartsAfresh(part)) {
+        if (start > restart && start <= t && CanRestartAt(start, warmUp)) {
             restart = start;
         }
     }
     return restart;
 }
 
-bool NDemo::StartsAfresh(const NPart* first) const {
-    for (const NPart* earlier = NextPart(&PartList); earlier != first;
-         earlier = NextPart(earlier)) {
-        if (!earlier->Scene || ShownFrom(earlier) < 0) {
+bool NDemo::CanRestartAt(float time, float warmUp) const {
+    const NPart* current = nullptr;
+    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
+        const float from = ShownFrom(part);
+        if (from >= 0 && from <= time && part->EndTime > time) {
+            current = part;
+        }
+    }
+    for (const NPart* later = NextPart(&PartList); later; later = NextPart(later)) {
+        const NScene* scene = later->Scene;
+        if (!scene || ShownFrom(later) < 0 || later->EndTime <= time || !ShownBefore(scene, time)) {
             continue;
         }
-        for (const NPart* later = first; later; later = NextPart(later)) {
-            if (later->Scene == earlier->Scene && ShownFrom(later) >= 0) {
-                return false;
-            }
+        if (scene->KeepsHistory() || !current || current->Scene != scene ||
+            !ShownThroughout(scene, std::max(0.0f, time - warmUp), time)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool NDemo::ShownBefore(const NScene* scene, float time) const {
+    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
+        const float from = ShownFrom(part);
+        if (part->Scene == scene && from >= 0 && from < time) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool NDemo::ShownThroughout(const NScene* scene, float from, float to) const {
+    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
+        const float shown = ShownFrom(part);
+        if (shown >= 0 && shown < to && part->EndTime > from && part->Scene != scene) {
+            return false;
         }
     }
     return true;

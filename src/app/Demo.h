@@ -29,12 +29,15 @@ class NDemo : public NClass {
     // last part.
     void Update() override;
 
-    // The latest time at or before `t` from which playing on gives exactly what
-    // playing from 0 gives, once Rewind has run: 0, or the start of a part such that
-    // no scene shown from there on was shown before it. Only scenes carry anything
-    // from frame to frame (the effects that step with time), so a part that shares no
-    // scene with the parts before it starts as it does in a play from 0.
-    float RestartTime(float t) const;
+    // The latest time at or before `t` from which playing on, after Rewind, gives
+    // exactly what playing from 0 gives, provided the frames of the `warmUp` seconds
+    // before it are played too: `t` itself, the start of a part, or 0. A scene's frame
+    // depends on its last two updates at most (a raytracer shows the rays of the frame
+    // before, cast with the camera of the frame before that), except in a scene that
+    // keeps history, which needs every update since its first. So each scene shown
+    // from the restart time on must either not have been shown before it, or be the
+    // scene shown throughout the warm-up and keep no history.
+    float RestartTime(float t, float warmUp) const;
     // Every part's scene back to how Init left it, before playing from a restart time.
     void Rewind();
     // The time from which the timeline shows `part`, the largest end time of the
@@ -66,9 +69,12 @@ class NDemo : public NClass {
     // The part current at time `t`, or null; `partStart` gets the end time of the
     // part before it.
     NPart* PartAt(float t, float* partStart);
-    // Whether no scene of a part shown before `first` (a shown part) is shown by
-    // `first` or a part after it.
-    bool StartsAfresh(const NPart* first) const;
+    // Whether playing from `time`, after `warmUp` seconds of frames, is exact.
+    bool CanRestartAt(float time, float warmUp) const;
+    // Whether a part shown before `time` shows `scene`.
+    bool ShownBefore(const NScene* scene, float time) const;
+    // Whether every part shown between `from` and `to` shows `scene`.
+    bool ShownThroughout(const NScene* scene, float from, float to) const;
     // The part's fade at `time` seconds into it: 1 outside its fade-in and fade-out.
     static float FadeFactor(const NPart& part, float time, float partLength);
 

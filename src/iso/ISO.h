@@ -21,6 +21,8 @@ class NISO : public NMesh {
     void Render() override;
     // The field starts afresh at the next Render, as after Init.
     void Rewind() override { surface.Rewind(); }
+    // The field diffuses and decays from every step before.
+    bool KeepsHistory() const override { return true; }
     const VertexLayout* RequiredLayout() const override { return &kParticleLayout; }
     const char* MeshName() const override { return "NISO"; }
 

@@ -23,6 +23,9 @@ class NDrawable : public NTransformNodeContent {
     // left it: a part played again from its start then shows what it showed the
     // first time. Only drawables that carry something from frame to frame override it.
     virtual void Rewind() {}
+    // Whether what the drawable shows depends on every frame since it was first drawn
+    // (a field stepped with time), rather than on the frame alone or the one before.
+    virtual bool KeepsHistory() const { return false; }
 
     NDrawable* prev = nullptr;
     NDrawable* next = nullptr;

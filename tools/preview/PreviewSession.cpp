@@ -171,12 +171,13 @@ void PreviewSession::Seek(long milliseconds) {
         return;
     }
     const long target = std::clamp(milliseconds, 0L, parts.ShowEnd());
-    const float restart = demo->RestartTime(ClockSeconds(static_cast<int>(target)));
+    const float warmUp = static_cast<float>(kWarmUpFrames) / kFramesPerSecond;
+    const float restart = demo->RestartTime(ClockSeconds(static_cast<int>(target)), warmUp);
     demo->Rewind();
-    // One frame before the restart time is played too, drawn when it is the last
-    // before the target: whatever the frame before leaves set in OpenGL is then as
-    // in a play from the start.
-    for (long k = std::max(0L, FirstFrameFrom(restart) - 1); FrameTime(k) < target; ++k) {
+    // The frame before the target is drawn: whatever it leaves set in OpenGL is then
+    // as in a play from the start.
+    for (long k = std::max(0L, FirstFrameFrom(restart) - kWarmUpFrames); FrameTime(k) < target;
+         ++k) {
         if (FrameTime(k + 1) < target) {
             PlayUndrawnAt(FrameTime(k));
         } else {

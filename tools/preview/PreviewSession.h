@@ -3,11 +3,11 @@
 //
 // Every frame is drawn into a 640 x 480 offscreen frame, exactly as the capture tool
 // draws it, and shown scaled in the window; a paused preview shows that frame again
-// rather than drawing a new one, since drawing is what moves effects on. A seek
-// plays from the latest time the demo can restart from (NDemo::RestartTime) up to
-// the wanted time on the capture tool's clock of 30 frames a second, without drawing
-// but the last two frames, so the frame at a time is the one the capture tool writes
-// for that time.
+// rather than drawing a new one, since drawing is what moves effects on. A seek plays
+// from a few frames before the latest time the demo can restart from
+// (NDemo::RestartTime) up to the wanted time on the capture tool's clock of 30 frames
+// a second, drawing only the last two frames, so the frame at a time is the one the
+// capture tool writes for that time.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +27,9 @@ class PreviewSession {
   public:
     // The clock seeks and steps run on: the capture tool's default.
     static constexpr int kFramesPerSecond = 30;
+    // Frames a seek plays before the time it restarts from: a frame depends on two
+    // before it at most, and one more costs little.
+    static constexpr int kWarmUpFrames = 3;
 
     // `path` names the production as the player's own path does: dir/show.
     explicit PreviewSession(const std::string& path);
