@@ -12,7 +12,9 @@ class NShader : public NClass {
     NShader() = default;
     NShader(const NShader&) = delete;
     NShader& operator=(const NShader&) = delete;
+    // Frees the program while the renderer can still take it.
     ~NShader() override {
+        ReleaseProgram();
         free(VertexShaderFilename);
         free(FragmentShaderFilename);
     }
@@ -27,12 +29,10 @@ class NShader : public NClass {
     static void Members(MemberTable<NShader>& m);
 
     ProgramHandle Program() const { return program; }
-    // Lets the next Init build again, from the sources as they are then: for a shader
-    // that outlives the production that built it, when a tool loads another.
-    void ForgetProgram() {
-        program = 0;
-        buildTried = false;
-    }
+    // Frees the program and lets the next Init build again, from the sources as they
+    // are then: for a shader that outlives the production that built it, when a tool
+    // loads another. Once the renderer is gone (the context closed), so is the program.
+    void ReleaseProgram();
 
     char* VertexShaderFilename = nullptr;
     char* FragmentShaderFilename = nullptr;

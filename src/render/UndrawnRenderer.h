@@ -40,6 +40,7 @@ class UndrawnRenderer : public Renderer {
         return objects.BuildProgram(vertexSource, vertexLength, fragmentSource, fragmentLength);
     }
     void UseProgram(ProgramHandle program) override { objects.UseProgram(program); }
+    void DeleteProgram(ProgramHandle program) override { objects.DeleteProgram(program); }
     bool SetSampler(ProgramHandle program, const char* name, int unit) override {
         return objects.SetSampler(program, name, unit);
     }

@@ -101,7 +101,7 @@ void PreviewSession::Unload() {
     demo = nullptr;
     // The built-in test scene fills this process-wide shader; the next load builds
     // it again from its sources as they are then.
-    DefaultShader.ForgetProgram();
+    DefaultShader.ReleaseProgram();
 }
 
 void PreviewSession::Adopt(NDemo* loaded) {
