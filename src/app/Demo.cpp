@@ -129,76 +129,92 @@ NPart* NDemo::PartAt(float t, float* partStart) {
     return nullptr;
 }
 
+std::vector<NDemo::Showing> NDemo::ShownParts() const {
+    std::vector<Showing> shown;
+    float until = 0;
+    for (const NListNodeClass* node = PartList.next; node; node = node->next) {
+        // The compiler links only parts into the list.
+        const auto* part = static_cast<const NPart*>(node);
+        if (part->EndTime > until) {
+            shown.push_back({part, until, part->EndTime});
+            until = part->EndTime;
+        }
+    }
+    return shown;
+}
+
 namespace {
 
-const NPart* NextPart(const NListNodeClass* node) {
-    // The compiler links only parts into the list.
-    return static_cast<const NPart*>(node->next);
+// A part shown, with what a restart needs of its scene: the span from the scene's
+// first showing to the end of its last, and whether it keeps history.
+struct SceneShowing {
+    const NScene* scene;
+    float from;
+    float to;
+    float sceneFrom;
+    float sceneTo;
+    bool history;
+};
+
+bool CanRestartAt(const std::vector<SceneShowing>& shown, float time, float warmUp) {
+    const SceneShowing* current = nullptr;
+    for (const SceneShowing& showing : shown) {
+        if (showing.from <= time && showing.to > time) {
+            current = &showing;
+        }
+    }
+    bool currentSpans = false;
+    for (const SceneShowing& showing : shown) {
+        if (!showing.scene || showing.sceneFrom >= time || showing.sceneTo <= time) {
+            continue;
+        }
+        if (showing.history || !current || showing.scene != current->scene) {
+            return false;
+        }
+        currentSpans = true;
+    }
+    if (!currentSpans) {
+        return true;
+    }
+    // The current scene was shown before too: its last updates must all be replayed.
+    const float warmUpFrom = std::max(0.0f, time - warmUp);
+    for (const SceneShowing& showing : shown) {
+        if (showing.from < time && showing.to > warmUpFrom && showing.scene != current->scene) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
 
-float NDemo::ShownFrom(const NPart* part) const {
-    float start = 0;
-    for (const NPart* earlier = NextPart(&PartList); earlier != part; earlier = NextPart(earlier)) {
-        start = std::max(start, earlier->EndTime);
-    }
-    return part->EndTime > start ? start : -1.0f;
-}
-
 float NDemo::RestartTime(float t, float warmUp) const {
-    if (CanRestartAt(t, warmUp)) {
+    std::vector<SceneShowing> shown;
+    for (const Showing& showing : ShownParts()) {
+        const NScene* scene = showing.part->Scene;
+        shown.push_back({scene, showing.from, showing.to, showing.from, showing.to,
+                         scene && scene->KeepsHistory()});
+    }
+    // Scenes shown in several parts: parts are few, so pairs are cheap.
+    for (SceneShowing& showing : shown) {
+        for (const SceneShowing& other : shown) {
+            if (other.scene == showing.scene) {
+                showing.sceneFrom = std::min(showing.sceneFrom, other.from);
+                showing.sceneTo = std::max(showing.sceneTo, other.to);
+            }
+        }
+    }
+    if (CanRestartAt(shown, t, warmUp)) {
         return t;
     }
     float restart = 0;
-    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
-        const float start = ShownFrom(part);
-        if (start > restart && start <= t && CanRestartAt(start, warmUp)) {
-            restart = start;
+    for (const SceneShowing& showing : shown) {
+        if (showing.from <= t && showing.from > restart &&
+            CanRestartAt(shown, showing.from, warmUp)) {
+            restart = showing.from;
         }
     }
     return restart;
-}
-
-bool NDemo::CanRestartAt(float time, float warmUp) const {
-    const NPart* current = nullptr;
-    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
-        const float from = ShownFrom(part);
-        if (from >= 0 && from <= time && part->EndTime > time) {
-            current = part;
-        }
-    }
-    for (const NPart* later = NextPart(&PartList); later; later = NextPart(later)) {
-        const NScene* scene = later->Scene;
-        if (!scene || ShownFrom(later) < 0 || later->EndTime <= time || !ShownBefore(scene, time)) {
-            continue;
-        }
-        if (scene->KeepsHistory() || !current || current->Scene != scene ||
-            !ShownThroughout(scene, std::max(0.0f, time - warmUp), time)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool NDemo::ShownBefore(const NScene* scene, float time) const {
-    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
-        const float from = ShownFrom(part);
-        if (part->Scene == scene && from >= 0 && from < time) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool NDemo::ShownThroughout(const NScene* scene, float from, float to) const {
-    for (const NPart* part = NextPart(&PartList); part; part = NextPart(part)) {
-        const float shown = ShownFrom(part);
-        if (shown >= 0 && shown < to && part->EndTime > from && part->Scene != scene) {
-            return false;
-        }
-    }
-    return true;
 }
 
 void NDemo::Rewind() {

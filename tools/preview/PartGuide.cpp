@@ -2,7 +2,9 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "app/Demo.h"
 #include "document/DocNode.h"
@@ -24,31 +26,25 @@ const DocNode* NextInDocument(const DocNode* node) {
     return node ? node->next : nullptr;
 }
 
-// The name of the first element that made `object`, null when none names it.
-const char* NameOf(const NClass* object, const DocNode& document) {
-    for (const DocNode* node = document.firstChild; node; node = NextInDocument(node)) {
-        if (node->object == object && node->name && node->name[0]) {
-            return node->name;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 void PartGuide::Build(const NDemo& demo, const DocNode& document) {
+    // The first element with a name that made each object.
+    std::unordered_map<const NClass*, const char*> names;
+    for (const DocNode* node = document.firstChild; node; node = NextInDocument(node)) {
+        if (node->object && node->name && node->name[0]) {
+            names.emplace(node->object, node->name);
+        }
+    }
     spans.clear();
     showEnd = 0;
-    for (const NListNodeClass* node = demo.PartList.next; node; node = node->next) {
-        const auto* part = static_cast<const NPart*>(node);
-        showEnd = std::max(showEnd, Milliseconds(part->EndTime));
-        const float from = demo.ShownFrom(part);
-        if (from < 0) {
-            continue;
-        }
-        const char* name = NameOf(part, document);
-        spans.push_back({part, name ? name : "part " + std::to_string(spans.size() + 1),
-                         Milliseconds(from), Milliseconds(part->EndTime)});
+    for (const NDemo::Showing& showing : demo.ShownParts()) {
+        const auto name = names.find(showing.part);
+        spans.push_back(
+            {showing.part,
+             name != names.end() ? name->second : "part " + std::to_string(spans.size() + 1),
+             Milliseconds(showing.from), Milliseconds(showing.to)});
+        showEnd = std::max(showEnd, Milliseconds(showing.to));
     }
 }
 
