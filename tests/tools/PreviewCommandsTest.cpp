@@ -41,6 +41,9 @@ TEST(PreviewOptions, ReadsTimesLoopsAndTheCommandChannelAndRefusesWhatItCannotUs
     EXPECT_EQ(options.loopTo, 24000);
     EXPECT_TRUE(options.commands);
     EXPECT_EQ(options.path, "dir/show");
+    PreviewOptions looping;
+    ASSERT_TRUE(Parse({"--loop", "16", "24", "show"}, &looping, &error));
+    EXPECT_EQ(looping.atMilliseconds, 16000);
 
     EXPECT_EQ(Refusal({}), "no production named");
     EXPECT_EQ(Refusal({"--at"}), "--at needs a time");

@@ -18,6 +18,9 @@
 #include "PlayHarness.h"
 #include "TestSupport.h"
 
+// Last: Xlib defines macros (None, Bool) that clash with names in the headers above.
+#include <X11/Xlib.h>
+
 using playtest::Picture;
 using playtest::Production;
 using playtest::ReadPng;
@@ -132,6 +135,60 @@ void CopyBundledShow(const Production& show) {
     }
 }
 
+// A window may vanish between listing it and reading its title.
+int IgnoreXError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+// The title of the preview's window of production "show", as a window manager reads
+// it; empty while there is no such window.
+std::string PreviewTitle(Display* display) {
+    const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
+    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::string title;
+    if (XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count && title.empty(); ++i) {
+            Atom type = 0;
+            int format = 0;
+            unsigned long items = 0;
+            unsigned long after = 0;
+            unsigned char* data = nullptr;
+            if (XGetWindowProperty(display, children[i], name, 0, 1024, False, utf8, &type, &format,
+                                   &items, &after, &data) == Success &&
+                data) {
+                const std::string text(reinterpret_cast<const char*>(data), items);
+                title = text.rfind("show \u2014 ", 0) == 0 ? text : "";
+                XFree(data);
+            }
+        }
+        if (children) {
+            XFree(children);
+        }
+    }
+    return title;
+}
+
+// Waits (about a minute at most) until the preview's title holds `text`; the title
+// last seen.
+std::string AwaitTitle(const playtest::XServer& x, const std::string& text) {
+    Display* display = XOpenDisplay(x.Display().c_str());
+    if (!display) {
+        return "";
+    }
+    XSetErrorHandler(IgnoreXError);
+    std::string title;
+    for (int i = 0; i < 600 && title.find(text) == std::string::npos; ++i) {
+        title = PreviewTitle(display);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    XCloseDisplay(display);
+    return title;
+}
+
 bool SamePicture(const Picture& a, const Picture& b) {
     return a.width == 640 && a.height == 480 && a.width == b.width && a.height == b.height &&
            a.rgb == b.rgb;
@@ -171,6 +228,7 @@ TEST(Preview, ShowsTheCapturedFrameAtATimeAndReloadsSavesAtTheSameTime) {
     EXPECT_EQ(preview.Send("snap at20.png"), "ok at20.png");
     const Picture atTwenty = ReadPng(show / "at20.png");
     EXPECT_TRUE(SamePicture(atTwenty, captured));
+    EXPECT_EQ(AwaitTitle(x, "20.00"), "show \u2014 Spheres \u2014 20.00 / 72.00 s \u2014 paused");
     EXPECT_EQ(preview.Send("seek -5"), "ok 0.000 Dawn");
     EXPECT_EQ(preview.Send("seek 1000"), "ok 72.000 end");
     EXPECT_EQ(preview.Send("part field"), "ok 40.000 Field");
@@ -201,6 +259,7 @@ TEST(Preview, ShowsTheCapturedFrameAtATimeAndReloadsSavesAtTheSameTime) {
     EXPECT_TRUE(
         std::regex_search(test::ReadFile(show / "stderr.txt"), std::regex("show\\.xml\\D*\\b3\\b")))
         << test::ReadFile(show / "stderr.txt");
+    EXPECT_EQ(AwaitTitle(x, "reload failed").rfind("show \u2014 reload failed: ", 0), 0u);
     EXPECT_EQ(preview.Send("snap kept.png"), "ok kept.png");
     EXPECT_TRUE(SamePicture(ReadPng(show / "kept.png"), edited));
     EXPECT_EQ(preview.Send("reload").rfind("error reload failed: ", 0), 0u);

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <clocale>
 #include <cstdio>
 #include <string>
 
@@ -184,7 +185,7 @@ int RunPreview(const PreviewOptions& options, CommandChannel* channel) {
     if (options.loop) {
         session.SetLoop(options.loopFrom, options.loopTo);
     }
-    session.Seek(options.loop ? options.loopFrom : options.atMilliseconds);
+    session.Seek(options.atMilliseconds);
     session.Play();
     FrameRate rate;
     std::string title;
@@ -232,6 +233,10 @@ int PreviewMain(int argc, char** argv) {
         fprintf(stderr, "nimbus-preview: can't take over standard output for the replies\n");
         return 1;
     }
+    // SDL sets window titles through Xlib's text conversion, which in the C locale
+    // cannot give the UTF-8 title window managers show; only the character type
+    // changes, so numbers read and print as before.
+    setlocale(LC_CTYPE, "C.UTF-8");
     Con.SetEcho(true);
     NClassRegistration();
     return RunPreview(options, options.commands ? &channel : nullptr);

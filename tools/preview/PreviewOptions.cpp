@@ -39,6 +39,7 @@ bool ReadMilliseconds(const char* text, long* milliseconds) {
 }
 
 bool ParsePreviewOptions(int argc, char** argv, PreviewOptions* options, std::string* error) {
+    bool haveAt = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const int values = option == "--at" ? 1 : option == "--loop" ? 2 : 0;
@@ -52,6 +53,7 @@ bool ParsePreviewOptions(int argc, char** argv, PreviewOptions* options, std::st
                 *error = "--at wants a time in seconds, not " + std::string(value);
                 return false;
             }
+            haveAt = true;
         } else if (option == "--loop") {
             const char* from = argv[++i];
             const char* to = argv[++i];
@@ -78,6 +80,9 @@ bool ParsePreviewOptions(int argc, char** argv, PreviewOptions* options, std::st
     if (options->path.empty()) {
         *error = "no production named";
         return false;
+    }
+    if (options->loop && !haveAt) {
+        options->atMilliseconds = options->loopFrom;
     }
     return true;
 }

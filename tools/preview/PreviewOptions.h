@@ -4,7 +4,7 @@
 #include <string>
 
 struct PreviewOptions {
-    // Where play starts, in milliseconds.
+    // Where play starts, in milliseconds: the loop's start unless given.
     long atMilliseconds = 0;
     // --loop A B: the span played over and over, in milliseconds.
     bool loop = false;

@@ -56,12 +56,10 @@ class PreviewSession {
     // From the start again once play has reached the end.
     void Play();
     bool Paused() const { return paused; }
-    // Plays the span over and over while playing; ClearLoop ends that.
+    // Plays the span over and over while playing.
     void SetLoop(long from, long to);
-    void ClearLoop() { looping = false; }
     // Loops the part shown now, or ends looping when it is on.
     void LoopCurrentPart();
-    bool Looping() const { return looping; }
 
     // While playing: draws the frame for the time now, going back to the loop's start
     // at its end and pausing at the show's end.
