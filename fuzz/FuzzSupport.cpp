@@ -12,6 +12,7 @@
 #include "image/Bitmap.h"
 #include "io/Data.h"
 #include "reflect/ObjectList.h"
+#include "scene/Scene.h"
 #include "sound/MusicDecoder.h"
 
 namespace fuzz {
@@ -98,6 +99,8 @@ void DecodeMusic(MusicDecoder& decoder) {
 }
 
 void ForgetInput() {
+    // Its scene is among the objects that go.
+    CurrentScene = nullptr;
     ObjectList.DestroyAll();
     Con.ResetErrorCount();
 }

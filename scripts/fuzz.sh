@@ -14,7 +14,7 @@ bash "$root/scripts/install-deps.sh" --fuzz
 build="$root/build-fuzz"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(document tga jpeg zip raw stream module)
+  targets=(document tga jpeg zip raw stream module scene)
 fi
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 launcher=()

@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 #include <png.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -191,7 +192,7 @@ Program::~Program() {
     Wait();
 }
 
-int Program::Wait(std::string* output) {
+int Program::Wait(std::string* output, Cost* cost) {
     if (pid <= 0) {
         return -1;
     }
@@ -203,10 +204,16 @@ int Program::Wait(std::string* output) {
     }
     close(outputFd);
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage = {};
+    wait4(pid, &status, 0, &usage);
     pid = -1;
     if (output) {
         *output = text;
+    }
+    if (cost) {
+        cost->peakKiB = usage.ru_maxrss;
+        cost->seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -279,29 +286,38 @@ Program* Production::StartWithoutDisplay() const {
                        {"SDL_AUDIODRIVER=dummy"});
 }
 
-int Production::Play(std::string* log, const std::vector<std::string>& environment) const {
+int Production::Play(std::string* log, const std::vector<std::string>& environment,
+                     Cost* cost) const {
     XServer x;
     Program* player = Start(x, environment);
-    const int code = player->Wait();
+    const int code = player->Wait(nullptr, cost);
     delete player;
     *log = Log();
     return code;
 }
 
-int Production::Capture(const std::string& arguments, std::string* output) const {
+int Production::Capture(const std::string& arguments, std::string* output, Cost* cost) const {
     XServer x;
     Program capture(dir.Path(),
                     std::string(NIMBUS_CAPTURE_PATH) + " --out frames " + arguments + " show",
                     Environment(x, {}));
-    return capture.Wait(output);
+    return capture.Wait(output, cost);
 }
 
-int Production::CaptureWithoutDisplay(const std::string& arguments, std::string* output) const {
+int Production::CaptureWithoutDisplay(const std::string& arguments, std::string* output,
+                                      Cost* cost) const {
     Program capture(dir.Path(),
                     "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(NIMBUS_CAPTURE_PATH) +
                         " --out frames " + arguments + " show",
                     {"SDL_AUDIODRIVER=dummy"});
-    return capture.Wait(output);
+    return capture.Wait(output, cost);
+}
+
+int Production::Check(std::string* output, Cost* cost) const {
+    Program check(dir.Path(),
+                  "env -u DISPLAY -u WAYLAND_DISPLAY " + std::string(NIMBUS_CHECK_PATH) + " show",
+                  {});
+    return check.Wait(output, cost);
 }
 
 unsigned long Picture::At(int x, int y) const {

@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,6 +50,13 @@ class WindowManager {
 // audio and Mesa's software renderer, then `more` ("NAME=value"), which wins.
 std::vector<std::string> Environment(const XServer& x, const std::vector<std::string>& more = {});
 
+// What a finished program cost: the most memory it held resident, and the time from
+// its start to its end.
+struct Cost {
+    long peakKiB = 0;
+    double seconds = 0;
+};
+
 // A running program; its standard output and error are collected at Wait.
 class Program {
   public:
@@ -59,8 +67,9 @@ class Program {
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-    // The exit code, or -1 when it did not exit normally; its output goes to `output`.
-    int Wait(std::string* output = nullptr);
+    // The exit code, or -1 when it did not exit normally; its output goes to `output`
+    // and what it cost to `cost`.
+    int Wait(std::string* output = nullptr, Cost* cost = nullptr);
     // Sends SIGINT, as Ctrl+C in a terminal does.
     void Interrupt();
     // True once the program has exited; it is still left for Wait to collect.
@@ -69,6 +78,7 @@ class Program {
   private:
     pid_t pid = -1;
     int outputFd = -1;
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
 };
 
 // Copies the player into `dir` as `show` and runs it there with `arguments` on an X
@@ -91,13 +101,18 @@ class Production {
     Program* Start(const XServer& x, const std::vector<std::string>& environment = {}) const;
     // Starts the player with the log argument where there is no display at all.
     Program* StartWithoutDisplay() const;
-    // Plays to the end; the exit code, with the log file's text in `log`.
-    int Play(std::string* log, const std::vector<std::string>& environment = {}) const;
+    // Plays to the end; the exit code, with the log file's text in `log` and what the
+    // player cost in `cost`.
+    int Play(std::string* log, const std::vector<std::string>& environment = {},
+             Cost* cost = nullptr) const;
     // Runs the capture tool with `arguments` before the production's path; frames go
     // to the folder "frames". The exit code, with its standard output in `output`.
-    int Capture(const std::string& arguments, std::string* output) const;
+    int Capture(const std::string& arguments, std::string* output, Cost* cost = nullptr) const;
     // Runs the capture tool as Capture does, where there is no display at all.
-    int CaptureWithoutDisplay(const std::string& arguments, std::string* output) const;
+    int CaptureWithoutDisplay(const std::string& arguments, std::string* output,
+                              Cost* cost = nullptr) const;
+    // Runs the check tool on the production, where there is no display at all.
+    int Check(std::string* output, Cost* cost = nullptr) const;
     std::string Log() const { return test::ReadFile(dir / "nimbus.log"); }
 
   private:

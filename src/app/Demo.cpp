@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/FrameClock.h"
+#include "base/Budgets.h"
 #include "base/Con.h"
 #include "base/FrameStats.h"
 #include "base/FrameTime.h"
@@ -74,14 +75,16 @@ void NDemo::StartMusic() {
     if (!music) {
         return;
     }
-    if (sound->PlayMemory(music, size) != 0) {
+    if (sound->PlayMemory(music, size, SoundFile->Get()) != 0) {
         Con.PrintLine("NDemo: can't play music");
     }
 }
 
 unsigned char* NDemo::LoadMusic(int* size) const {
     unsigned char* music = nullptr;
-    *size = SoundFile ? DefaultInput.Load(SoundFile->Get(), &music) : 0;
+    *size = SoundFile ? DefaultInput.LoadWithin(SoundFile->Get(), &music, kMaxMusicBytes,
+                                                "music file", "NDemo")
+                      : 0;
     if (*size <= 0) {
         delete[] music;
         Con.PrintLine("NDemo: can't load music file");

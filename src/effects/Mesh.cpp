@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 #include "base/FrameStats.h"
 #include "render/Material.h"
@@ -106,10 +107,7 @@ bool NMesh::MaterialFits() const {
     return true;
 }
 
-bool NMesh::AllocateArrays(int64_t vertexTotal, int64_t triangleTotal) {
-    if (!layout) {
-        return false;
-    }
+bool NMesh::CapacitiesAllowed(int64_t vertexTotal, int64_t triangleTotal) const {
     if (vertexTotal < 0 || triangleTotal < 0 || vertexTotal > kMaxVertices ||
         triangleTotal > kMaxTriangles) {
         Con.Error(
@@ -117,9 +115,31 @@ bool NMesh::AllocateArrays(int64_t vertexTotal, int64_t triangleTotal) {
             "have; the mesh is not drawn",
             MeshName(), static_cast<long long>(vertexTotal), static_cast<long long>(triangleTotal),
             static_cast<long long>(kMaxVertices), static_cast<long long>(kMaxTriangles));
+        return false;
+    }
+    const int64_t sceneTotal = (CurrentScene ? CurrentScene->meshVertices : 0) + vertexTotal;
+    if (sceneTotal > kMaxSceneVertices) {
+        Con.Error(
+            "%s: %lld vertices would take the meshes of its scene to %lld, beyond the %lld "
+            "one scene may have; the mesh is not drawn",
+            MeshName(), static_cast<long long>(vertexTotal), static_cast<long long>(sceneTotal),
+            static_cast<long long>(kMaxSceneVertices));
+        return false;
+    }
+    return true;
+}
+
+bool NMesh::AllocateArrays(int64_t vertexTotal, int64_t triangleTotal) {
+    if (!layout) {
+        return false;
+    }
+    if (!CapacitiesAllowed(vertexTotal, triangleTotal)) {
         layout = nullptr;
         refused = true;
         return false;
+    }
+    if (CurrentScene) {
+        CurrentScene->meshVertices += vertexTotal;
     }
     vertexCapacity = static_cast<int32_t>(vertexTotal);
     triangleCapacity = static_cast<int32_t>(triangleTotal);

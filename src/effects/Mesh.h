@@ -42,7 +42,9 @@ class NMesh : public NDrawable {
     // Accepts the material's layout once, or reports why the mesh cannot use it.
     bool AcceptMaterial();
     // Sizes both arrays, cleared, for the accepted layout. Negative or oversized
-    // capacities are refused with a counted error and nothing is allocated.
+    // capacities, and vertices that would take the meshes of the scene being
+    // initialised past kMaxSceneVertices (base/Budgets.h), are refused with a counted
+    // error and nothing is allocated.
     bool AllocateArrays(int64_t vertexTotal, int64_t triangleTotal);
 
     // Attribute writers at the accepted layout's offsets; an attribute the layout
@@ -71,6 +73,9 @@ class NMesh : public NDrawable {
     const VertexLayout* layout = nullptr;
 
   private:
+    // False, reported, when the capacities are beyond what one mesh or, with the
+    // meshes set up before it, one scene may have.
+    bool CapacitiesAllowed(int64_t vertexTotal, int64_t triangleTotal) const;
     // Reports a missing material, or a layout other than RequiredLayout.
     bool MaterialFits() const;
     void WriteFloats(int32_t vertex, const VertexAttribute& attribute, const float* values,

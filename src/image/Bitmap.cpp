@@ -5,6 +5,7 @@
 #include <new>
 #include <utility>
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 #include "base/ScalarMath.h"
 #include "image/JPGFile.h"
@@ -59,6 +60,19 @@ void KeepFirstChannel(const unsigned char* from, unsigned char* to, size_t count
     for (size_t i = 0; i < count; ++i, from += 3, ++to) {
         *to = *from;
     }
+}
+
+// False, logged, when the file open on `stream` is larger than any image may be: a
+// file that big holds something else, or a bomb.
+bool FileWithinImageBudget(NData& stream, const char* name) {
+    const int64_t size = stream.Remaining();
+    if (size <= kMaxImageBytes) {
+        return true;
+    }
+    Con.ErrorFrom("NBitmap", "<%s> declares %lld bytes, more than the %lld an image may have",
+                  PrintableName(name), static_cast<long long>(size),
+                  static_cast<long long>(kMaxImageBytes));
+    return false;
 }
 
 }  // namespace
@@ -162,7 +176,7 @@ void NBitmap::Load(NData& stream) {
     }
     std::unique_ptr<NBitmapFile> codec = MakeCodec(FileKind, this, &stream);
     const bool opened = Name && stream.OpenRead(Name) == 0;
-    const bool read = opened && codec->Read() == 0;
+    const bool read = opened && FileWithinImageBudget(stream, Name) && codec->Read() == 0;
     const bool closed = stream.CloseFile() == 0;
     if (!opened || !read || !closed) {
         Con.ErrorFrom("NBitmap", "can not load <%s>", PrintableName(Name));

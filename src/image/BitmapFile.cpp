@@ -1,5 +1,6 @@
 #include "image/BitmapFile.h"
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 #include "io/Data.h"
 
@@ -20,12 +21,14 @@ int SkipBytes(NData& stream, int count) {
     return count > 0 ? stream.Skip(count) : 0;
 }
 
-bool ImageSizeAllowed(const char* source, int width, int height) {
-    if (width >= 1 && width <= kMaxImageSide && height >= 1 && height <= kMaxImageSide) {
+bool ImageSizeAllowed(const char* source, const char* file, int width, int height) {
+    if (width >= 1 && width <= kMaxImageSide && height >= 1 && height <= kMaxImageSide &&
+        int64_t{width} * height <= kMaxImagePixels) {
         return true;
     }
-    Con.Error("%s: image size %dx%d is out of range (1 to %d pixels a side)", source, width, height,
-              kMaxImageSide);
+    Con.Error("%s: <%s> declares %dx%d pixels; an image may have 1 to %d a side and %lld in all",
+              source, file ? file : "", width, height, kMaxImageSide,
+              static_cast<long long>(kMaxImagePixels));
     return false;
 }
 

@@ -6,10 +6,6 @@
 class NBitmap;
 class NData;
 
-// Largest width or height taken from a file: a 16384 x 16384 four-byte block (1 GiB)
-// is the most a production can sensibly hold, and its size still fits an int.
-constexpr int kMaxImageSide = 16384;
-
 class NBitmapFile {
   public:
     NBitmapFile(NBitmap* bitmap, NData* stream) : bitmap(bitmap), stream(stream) {}
@@ -33,8 +29,10 @@ class NBitmapFile {
 int ReadExactly(NData& stream, void* target, int count);
 // Skips `count` bytes; nothing to do is success.
 int SkipBytes(NData& stream, int count);
-// Logs an error naming `source` and returns false unless both sides are 1..kMaxImageSide.
-bool ImageSizeAllowed(const char* source, int width, int height);
+// False, with a counted error naming `source`, the file and the size it declares,
+// unless both sides are 1 to kMaxImageSide and the pixels kMaxImagePixels at most
+// (base/Budgets.h). Codecs ask before they allocate or decode anything.
+bool ImageSizeAllowed(const char* source, const char* file, int width, int height);
 // False when the file open on `stream` has fewer than `needed` bytes left: what a
 // header declares is checked against what the file can hold before anything is
 // allocated for it.

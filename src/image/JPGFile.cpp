@@ -140,7 +140,7 @@ int64_t MinimumBytes(const jpeg_decompress_struct& info) {
 // 0 with the pixels in `job`, or 1; the caller frees job.pixels after a failure.
 // A file that ends before its last line is refused rather than padded: the
 // library would make up the rest of the picture.
-int Decode(Decoding& job, NData* stream) {
+int Decode(Decoding& job, NData* stream, const char* file) {
     job.info.err = InstallErrorHandler(job.error);
     if (setjmp(job.error.recovery)) {
         Con.PrintLine("JPG read: recovery from error");
@@ -153,7 +153,7 @@ int Decode(Decoding& job, NData* stream) {
     jpeg_read_header(&job.info, TRUE);
     // Up to one block of the data already lies in the source, ahead of the stream.
     const int64_t neededFromStream = MinimumBytes(job.info) - kBlockSize;
-    if (!ImageSizeAllowed("NJPGFile", static_cast<int>(job.info.image_width),
+    if (!ImageSizeAllowed("NJPGFile", file, static_cast<int>(job.info.image_width),
                           static_cast<int>(job.info.image_height))) {
         jpeg_destroy_decompress(&job.info);
         return 1;
@@ -277,7 +277,7 @@ int NJPGFile::Read() {
         return 1;
     }
     Decoding job{};
-    if (Decode(job, stream) != 0) {
+    if (Decode(job, stream, bitmap->Name) != 0) {
         delete[] job.pixels;
         return 1;
     }

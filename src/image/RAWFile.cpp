@@ -22,7 +22,8 @@ int FileBytesPerPixel(const NBitmapLayout& layout) {
 }  // namespace
 
 int NRAWFile::Read() {
-    if (bitmap->Pixels || !ImageSizeAllowed("NRAWFile", bitmap->Width, bitmap->Height)) {
+    if (bitmap->Pixels ||
+        !ImageSizeAllowed("NRAWFile", bitmap->Name, bitmap->Width, bitmap->Height)) {
         return 1;
     }
     const int bytesPerPixel = FileBytesPerPixel(bitmap->Layout);
@@ -54,7 +55,8 @@ int NRAWFile::Read() {
 }
 
 int NRAWFile::Write() {
-    if (!bitmap->HasPixels() || !ImageSizeAllowed("NRAWFile", bitmap->Width, bitmap->Height)) {
+    if (!bitmap->HasPixels() ||
+        !ImageSizeAllowed("NRAWFile", bitmap->Name, bitmap->Width, bitmap->Height)) {
         return 1;
     }
     const int bytesPerPixel = FileBytesPerPixel(bitmap->Layout);

@@ -66,7 +66,7 @@ int NTGAFile::Read() {
     }
     const int width = Field(kWidth);
     const int height = Field(kHeight);
-    if (!ImageSizeAllowed("NTGAFile", width, height)) {
+    if (!ImageSizeAllowed("NTGAFile", bitmap->Name, width, height)) {
         return 1;
     }
     bitmap->Width = width;
@@ -209,7 +209,8 @@ int NTGAFile::Write() {
         return result;
     }
     const int pixelBits = BytesPerPixel(layout.Depth) * 8;
-    if (pixelBits == 0 || !ImageSizeAllowed("NTGAFile", bitmap->Width, bitmap->Height)) {
+    if (pixelBits == 0 ||
+        !ImageSizeAllowed("NTGAFile", bitmap->Name, bitmap->Width, bitmap->Height)) {
         return 1;
     }
     memset(header, 0, sizeof header);

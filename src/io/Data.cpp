@@ -132,6 +132,22 @@ int64_t NData::Remaining() {
     return CanRead() ? backend->Remaining() : -1;
 }
 
+// Only while idle: an archive finds the named entry by moving off the open one.
+int64_t NData::Size(const char* name) {
+    return backend && state == kIdle ? backend->Size(name) : -1;
+}
+
+int NData::LoadWithin(const char* name, unsigned char** buffer, int64_t budget, const char* kind,
+                      const char* source) {
+    const int64_t size = Size(name);
+    if (size > budget) {
+        Con.Error("%s: <%s> declares %lld bytes, more than the %lld a %s may have", source, name,
+                  static_cast<long long>(size), static_cast<long long>(budget), kind);
+        return -1;
+    }
+    return Load(name, buffer);
+}
+
 int NData::ReadBool(bool* value) {
     char byte = 0;
     const int result = ReadChar(&byte);

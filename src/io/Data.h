@@ -28,6 +28,12 @@ class NData : public NIO {
     int Write(const void* source, int count) override;
     int CloseFile() override;
     int64_t Remaining() override;
+    int64_t Size(const char* name) override;
+    // Load, unless the file declares more than `budget` bytes: that is refused with
+    // -1 before anything is read, with a counted error naming `source`, the file,
+    // its size and the budget of its `kind` ("document", "music file").
+    int LoadWithin(const char* name, unsigned char** buffer, int64_t budget, const char* kind,
+                   const char* source);
 
     virtual int ReadBool(bool* value);
     virtual int ReadInt(int32_t* value);

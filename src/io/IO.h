@@ -36,6 +36,10 @@ class NIO {
     // Bytes left to read in the file opened by OpenRead, so that a reader can check
     // what a header declares before it allocates; -1 when unknown.
     virtual int64_t Remaining() { return -1; }
+    // The byte count of the named file as its folder or archive declares it, read
+    // without opening the file, so that a loader can refuse what is beyond its budget
+    // before it loads anything; -1 when the file is not there.
+    virtual int64_t Size(const char* /*name*/) { return -1; }
 
     int Mode() const { return mode; }
     const char* Path() const { return path; }

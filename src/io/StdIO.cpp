@@ -209,6 +209,18 @@ int64_t NStdIO::Remaining() {
     return end > position ? end - position : 0;
 }
 
+int64_t NStdIO::Size(const char* name) {
+    if (!name || !ComposePath(path, name, pathArea, kNameAreaSize)) {
+        return -1;
+    }
+    struct stat info;
+    if (stat(pathArea, &info) != 0 &&
+        (!ResolvePathCase(pathArea, kNameAreaSize, false) || stat(pathArea, &info) != 0)) {
+        return -1;
+    }
+    return static_cast<int64_t>(info.st_size);
+}
+
 int NStdIO::Write(const void* source, int count) {
     if (!file || count < 0) {
         return 1;

@@ -18,6 +18,7 @@ class NStdIO : public NIO {
     int Write(const void* source, int count) override;
     int CloseFile() override;
     int64_t Remaining() override;
+    int64_t Size(const char* name) override;
 
   private:
     // Opens the file that `name` designates below the mounted path, or returns null.

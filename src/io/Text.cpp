@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 #include "base/OwnedText.h"
 
@@ -71,7 +72,7 @@ int NText::OpenRead(const char* name) {
     lookahead = 0;
 
     unsigned char* data = nullptr;
-    const int count = NData::Load(name, &data);
+    const int count = LoadWithin(name, &data, kMaxDocumentBytes, "document", "NText");
     if (count <= 0) {
         delete[] data;  // an empty file still comes as a valid block
         return kTextFileError;

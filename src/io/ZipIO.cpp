@@ -4,9 +4,11 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstring>
 #include <new>
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 
 namespace {
@@ -14,10 +16,9 @@ namespace {
 // Where entry names are converted; overwritten by every call.
 char nameArea[kNameAreaSize];
 
-// An entry may declare at most this many bytes, and at most this many times the
-// bytes it takes in the archive: deflate cannot do much better than 1000 to 1, so a
-// larger claim is a lie about the size, or a bomb.
-constexpr uint64_t kMaxEntrySize = 1ull << 30;
+// An entry may declare at most this many times the bytes it takes in the archive:
+// deflate cannot do much better than 1000 to 1, so a larger claim is a lie about
+// the size, or a bomb.
 constexpr uint64_t kMaxCompressionRatio = 1000;
 
 // The first block a whole-entry read allocates; it doubles as the data comes.
@@ -41,6 +42,22 @@ uint64_t FileSize(const char* path) {
     return path && stat(path, &status) == 0 ? static_cast<uint64_t>(status.st_size) : 0;
 }
 
+// What the archive's directory declares for all its entries together, held at the
+// largest count rather than wrapping round; false when the directory cannot be walked.
+bool DeclaredTotal(void* archive, uint64_t* total) {
+    *total = 0;
+    int status = unzGoToFirstFile(archive);
+    for (; status == UNZ_OK; status = unzGoToNextFile(archive)) {
+        unz_file_info64 info;
+        if (unzGetCurrentFileInfo64(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
+            return false;
+        }
+        *total = info.uncompressed_size > UINT64_MAX - *total ? UINT64_MAX
+                                                              : *total + info.uncompressed_size;
+    }
+    return status == UNZ_END_OF_LIST_OF_FILE;
+}
+
 }  // namespace
 
 NZipIO::~NZipIO() {
@@ -53,7 +70,26 @@ int NZipIO::Mount(int mountMode, const char* mountPath) {
     path = mountPath;
     archive = mountPath ? unzOpen(mountPath) : nullptr;
     archiveSize = FileSize(mountPath);
-    return archive ? 0 : 1;
+    return archive && TotalWithinBudget() ? 0 : 1;
+}
+
+// A production is refused as a whole when its entries together declare more than
+// it may hold, however each of them would fare alone.
+bool NZipIO::TotalWithinBudget() {
+    uint64_t total = 0;
+    if (DeclaredTotal(archive, &total) && total <= static_cast<uint64_t>(kMaxProductionBytes)) {
+        return true;
+    }
+    if (total > static_cast<uint64_t>(kMaxProductionBytes)) {
+        Con.Error(
+            "NZipIO: archive <%s> declares %llu bytes in all, more than the %lld a "
+            "production may have",
+            path, static_cast<unsigned long long>(total),
+            static_cast<long long>(kMaxProductionBytes));
+    }
+    unzClose(archive);
+    archive = nullptr;
+    return false;
 }
 
 int NZipIO::Unmount() {
@@ -128,7 +164,7 @@ bool NZipIO::EntrySize(const char* name, uint64_t* size) {
         return false;
     }
     const uint64_t stored = info.compressed_size < archiveSize ? info.compressed_size : archiveSize;
-    if (info.uncompressed_size > kMaxEntrySize ||
+    if (info.uncompressed_size > static_cast<uint64_t>(kMaxProductionBytes) ||
         info.uncompressed_size > stored * kMaxCompressionRatio) {
         Con.Error("NZipIO: entry [%s] declares %llu bytes from %llu stored bytes; refused", name,
                   static_cast<unsigned long long>(info.uncompressed_size),
@@ -181,6 +217,16 @@ int64_t NZipIO::Remaining() {
     const int64_t position = unztell64(archive);
     const int64_t size = static_cast<int64_t>(info.uncompressed_size);
     return position >= 0 && position <= size ? size - position : -1;
+}
+
+int64_t NZipIO::Size(const char* name) {
+    unz_file_info64 info;
+    if (!archive || !Locate(name) ||
+        unzGetCurrentFileInfo64(archive, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK) {
+        return -1;
+    }
+    return info.uncompressed_size > INT64_MAX ? INT64_MAX
+                                              : static_cast<int64_t>(info.uncompressed_size);
 }
 
 int NZipIO::Save(const char*, unsigned char**, int) {

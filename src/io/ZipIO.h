@@ -17,8 +17,12 @@ class NZipIO : public NIO {
     int Write(const void* source, int count) override;
     int CloseFile() override;
     int64_t Remaining() override;
+    int64_t Size(const char* name) override;
 
   private:
+    // False, logged and with the archive closed, when the entries together declare
+    // more than a production may hold or the directory cannot be walked.
+    bool TotalWithinBudget();
     // Makes `name` the archive's current entry; false when it is not stored.
     bool Locate(const char* name);
     int ReadResult(int got);

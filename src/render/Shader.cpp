@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 #include "io/Data.h"
 
@@ -14,14 +15,14 @@ struct SourceFile {
 };
 
 // A missing file is reported by the storage layer with its not-found line.
-SourceFile LoadSource(NData& stream, const char* name, const char* member) {
+SourceFile LoadSourceFile(NData& stream, const char* name, const char* member) {
     SourceFile source;
     if (!name) {
         Con.ErrorFrom("NShader", "missing %s", member);
         return source;
     }
     unsigned char* buffer = nullptr;
-    const int length = stream.Load(name, &buffer);
+    const int length = NShader::LoadSource(stream, name, &buffer);
     source.text.reset(buffer);
     if (length < 0) {
         source.text.reset();
@@ -31,6 +32,10 @@ SourceFile LoadSource(NData& stream, const char* name, const char* member) {
 }
 
 }  // namespace
+
+int NShader::LoadSource(NData& stream, const char* name, unsigned char** text) {
+    return stream.LoadWithin(name, text, kMaxShaderBytes, "shader source", "NShader");
+}
 
 void NShader::Members(MemberTable<NShader>& m) {
     m.Add<&NShader::VertexShaderFilename>("VertexShaderFilename");
@@ -48,9 +53,9 @@ void NShader::Init() {
         Con.ErrorFrom("NShader", "missing DefaultIn");
         return;
     }
-    const SourceFile vertex = LoadSource(stream, VertexShaderFilename, "VertexShaderFilename");
+    const SourceFile vertex = LoadSourceFile(stream, VertexShaderFilename, "VertexShaderFilename");
     const SourceFile fragment =
-        LoadSource(stream, FragmentShaderFilename, "FragmentShaderFilename");
+        LoadSourceFile(stream, FragmentShaderFilename, "FragmentShaderFilename");
     // A stage without its source would only add the compiler's complaint about an
     // empty shader to the storage layer's message.
     if (!vertex.text || !fragment.text) {

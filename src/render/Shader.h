@@ -7,6 +7,8 @@
 #include "reflect/MemberTable.h"
 #include "render/Renderer.h"
 
+class NData;
+
 class NShader : public NClass {
   public:
     NShader() = default;
@@ -33,6 +35,11 @@ class NShader : public NClass {
     // are then: for a shader that outlives the production that built it, when a tool
     // loads another. Once the renderer is gone (the context closed), so is the program.
     void ReleaseProgram();
+
+    // Loads one source file whole as Init does, refusing a source above
+    // kMaxShaderBytes (base/Budgets.h) with a counted error before it is read: the
+    // driver's compiler is not to be trusted with more. The byte count, or -1.
+    static int LoadSource(NData& stream, const char* name, unsigned char** text);
 
     char* VertexShaderFilename = nullptr;
     char* FragmentShaderFilename = nullptr;

@@ -4,6 +4,8 @@
 // projection and draws its drawables, pass 2 before pass 1.
 #pragma once
 
+#include <cstdint>
+
 #include "reflect/Class.h"
 #include "reflect/MemberTable.h"
 #include "scene/Drawable.h"
@@ -44,6 +46,9 @@ class NScene : public NListNodeClass {
     // Head of the drawable list; never drawn itself.
     NDrawable drawables;
     bool initialised = false;
+    // What the meshes set up while this scene was being initialised allocated:
+    // together they stay within kMaxSceneVertices (base/Budgets.h).
+    int64_t meshVertices = 0;
 
   private:
     // Clears the frame and draws the background image.

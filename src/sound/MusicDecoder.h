@@ -24,10 +24,14 @@ class MusicDecoder {
     virtual int Decode(float* stereo, int frames) = 0;
     // Goes back to the start; false when the music cannot seek.
     virtual bool Rewind() = 0;
+    // The length the file's header declares, in seconds; negative where the format
+    // declares none and only decoding tells.
+    virtual double DeclaredSeconds() const { return -1; }
 };
 
 // A decoder for a music file image: a sampled stream if libsndfile reads it, else
 // a tracker module (with volume ramping, as the demo has always loaded modules).
-// Null when it is neither; the image must outlive the decoder.
+// Null when it is neither; the image must outlive the decoder. `name`, the music
+// file's, is what refusals name.
 std::unique_ptr<MusicDecoder> OpenMusic(const unsigned char* data, size_t size,
-                                        int rate = kMusicRate);
+                                        int rate = kMusicRate, const char* name = nullptr);

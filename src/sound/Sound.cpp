@@ -32,7 +32,7 @@ int NSound::Init(int soundFlags) {
 
 // The device opens before the music is decoded, so music without a device is
 // never looked at; the clock starts only when everything succeeded.
-int NSound::PlayMemory(unsigned char* data, int byteCount) {
+int NSound::PlayMemory(unsigned char* data, int byteCount, const char* name) {
     if (musicData && data != musicData) {
         ReleaseMusic();
     }
@@ -44,7 +44,7 @@ int NSound::PlayMemory(unsigned char* data, int byteCount) {
         }
         // A negative size would read past the image.
         std::unique_ptr<MusicDecoder> music =
-            OpenMusic(musicData, size > 0 ? static_cast<size_t>(size) : 0, output.Rate());
+            OpenMusic(musicData, size > 0 ? static_cast<size_t>(size) : 0, output.Rate(), name);
         if (!music) {
             return 1;
         }

@@ -26,8 +26,9 @@ class NSound {
     // Plays a music file image; the sound owns `data` (delete[]) from now on,
     // whatever the result. Without kSoundMusic (no data, size 0) it starts the clock
     // only. 1 when the music cannot play: no audio device, or data that is neither
-    // a sampled stream nor a tracker module.
-    int PlayMemory(unsigned char* data, int byteCount);
+    // a sampled stream nor a tracker module. `name`, the music file's, is what a
+    // refusal of the music names.
+    int PlayMemory(unsigned char* data, int byteCount, const char* name = nullptr);
     // Refusals are counted: the music is then not playing at all.
     void Pause();
     void Resume();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "base/Budgets.h"
 #include "base/Con.h"
 
 namespace {
@@ -40,12 +41,12 @@ void MixToStereo(const float* in, int channels, size_t frames, float* out) {
 }  // namespace
 
 std::unique_ptr<StreamDecoder> StreamDecoder::Open(const unsigned char* data, size_t size,
-                                                   int outputRate) {
+                                                   int outputRate, const char* name) {
     if (!data || size == 0) {
         return nullptr;
     }
     std::unique_ptr<StreamDecoder> decoder(new (std::nothrow) StreamDecoder(data, size));
-    if (!decoder || !decoder->Start(outputRate)) {
+    if (!decoder || !decoder->Start(outputRate, name)) {
         return nullptr;
     }
     return decoder;
@@ -61,17 +62,19 @@ StreamDecoder::~StreamDecoder() {
     }
 }
 
-bool StreamDecoder::Start(int rate) {
+bool StreamDecoder::Start(int rate, const char* name) {
     SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
     sound = sf_open_virtual(&io, SFM_READ, &info, &file);
     if (!sound || info.channels < 1 || info.channels > kMaxChannels || info.samplerate <= 0) {
         return false;
     }
     // Counted, unlike other music that does not play: no player can play such a file,
-    // so the production itself is at fault.
-    if (static_cast<uint32_t>(info.samplerate) > kMaxSampleRate) {
-        Con.Error("StreamDecoder: the music's rate of %d Hz is above %u Hz", info.samplerate,
-                  kMaxSampleRate);
+    // so the production itself is at fault. Below the floor, resampling alone would
+    // take hundreds of megabytes; above the cap, the rate is damage.
+    if (info.samplerate < kMinMusicRate ||
+        static_cast<uint32_t>(info.samplerate) > kMaxSampleRate) {
+        Con.Error("StreamDecoder: <%s> declares a rate of %d Hz; music may have %d to %u Hz",
+                  name ? name : "music", info.samplerate, kMinMusicRate, kMaxSampleRate);
         return false;
     }
     outputRate = rate;
@@ -99,6 +102,15 @@ int StreamDecoder::Decode(float* stereo, int frames) {
 
 bool StreamDecoder::Rewind() {
     return sf_seek(sound, 0, SEEK_SET) >= 0 && StartResampler();
+}
+
+// libsndfile counts the frames from the header, or from the file's end where the
+// header leaves them out; it gives up only on streams it cannot seek through.
+double StreamDecoder::DeclaredSeconds() const {
+    if (info.frames <= 0 || info.frames == SF_COUNT_MAX) {
+        return -1;
+    }
+    return static_cast<double>(info.frames) / info.samplerate;
 }
 
 // No frames (the end, or a damaged file) tells the resampler the input has ended.

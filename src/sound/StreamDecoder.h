@@ -15,14 +15,16 @@
 
 class StreamDecoder : public MusicDecoder {
   public:
-    // Null when libsndfile does not recognise the image; the image must outlive
-    // the decoder.
+    // Null when libsndfile does not recognise the image, or refuses it with a counted
+    // error naming `name` (a rate outside kMinMusicRate to kMaxSampleRate); the image
+    // must outlive the decoder.
     static std::unique_ptr<StreamDecoder> Open(const unsigned char* data, size_t size,
-                                               int outputRate);
+                                               int outputRate, const char* name = nullptr);
     ~StreamDecoder() override;
 
     int Decode(float* stereo, int frames) override;
     bool Rewind() override;
+    double DeclaredSeconds() const override;
 
   private:
     // libsndfile reads the image through this cursor.
@@ -33,7 +35,7 @@ class StreamDecoder : public MusicDecoder {
     };
 
     StreamDecoder(const unsigned char* data, size_t size);
-    bool Start(int outputRate);
+    bool Start(int outputRate, const char* name);
     bool StartResampler();
     // The resampler's input: the next block of the file as stereo frames.
     static size_t Supply(void* self, soxr_in_t* data, size_t requested);

@@ -8,8 +8,8 @@
 
 namespace {
 
-// The key array grows by this many keys at a time.
-constexpr int kKeyGranularity = 25;
+// Room for this many keys comes with the first; a value with more is worth a line.
+constexpr size_t kKeyGranularity = 25;
 
 }  // namespace
 
@@ -37,12 +37,13 @@ int NKeyValue::Init() {
     return 0;
 }
 
+// The array grows geometrically, so that a value of any number of keys loads in
+// linear time, and says so once: a line per growth would flood the log.
 void NKeyValue::AddKey(float time, const float* values) {
-    if (keys.size() % kKeyGranularity == 0) {
-        if (!keys.empty()) {
-            Con.PrintLine("NKeyValue: AddKey granularity exceeded");
-        }
-        keys.reserve(keys.size() + kKeyGranularity);
+    if (keys.empty()) {
+        keys.reserve(kKeyGranularity);
+    } else if (keys.size() == kKeyGranularity) {
+        Con.PrintLine("NKeyValue: AddKey granularity exceeded");
     }
     keys.emplace_back(time, values, dimension);
 }

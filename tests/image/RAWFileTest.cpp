@@ -49,8 +49,8 @@ TEST(RAWFile, GreyIsOneBytePerPixelAndUndescribedFilesAreRefused) {
     EXPECT_EQ(PixelsOf(*grey), (Bytes{'a', 'b', 'c', 'd'}));
     EXPECT_EQ(LoadDescribed(folder.Stream(), 0, 0, {B08, GRAY, LEFT, UP})->Pixels, nullptr);
     EXPECT_EQ(LoadDescribed(folder.Stream(), 1, 1, {NBitmap::B00, RGB, LEFT, UP})->Pixels, nullptr);
-    EXPECT_EQ(LogLines(), (Lines{"Error: NRAWFile: image size 0x0 is out of range (1 to 16384 "
-                                 "pixels a side)",
+    EXPECT_EQ(LogLines(), (Lines{"Error: NRAWFile: <image.raw> declares 0x0 pixels; "
+                                 "an image may have 1 to 8192 a side and 16777216 in all",
                                  "Error: NBitmap: can not load <image.raw>",
                                  "Error: NBitmap: can not load <image.raw>"}));
     auto deepGrey = MakeBitmap(1, 1, {B24, GRAY, LEFT, UP}, {1, 2, 3});

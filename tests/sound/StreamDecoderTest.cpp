@@ -12,29 +12,37 @@
 #include "base/Con.h"
 #include "sound/OfflineMusic.h"
 
-// SDL's resampler overflowed its sizes for rates in the megahertz; such a stream is
-// damage, refused and counted, while the highest real rate plays.
-TEST(StreamDecoder, RatesAboveTheCapAreRefusedAndTheCapItselfPlays) {
+// SDL's resampler overflowed its sizes for rates in the megahertz, and resampling a
+// rate of a few hertz takes hundreds of megabytes; such streams are refused and
+// counted, naming the file, while the lowest and highest real rates play.
+TEST(StreamDecoder, RatesOutsideRealMusicAreRefusedAndTheEdgesPlay) {
     std::string wav = test::ReadFile(test::CorpusPath("stream/regression-4mhz.wav"));
-    auto open = [&] {
-        return StreamDecoder::Open(reinterpret_cast<const unsigned char*>(wav.data()), wav.size(),
-                                   44100);
-    };
-    Con.EnableBuffer(true);
-    Con.ResetErrorCount();
-    EXPECT_EQ(open(), nullptr);
-    EXPECT_EQ(Con.ErrorCount(), 1);
-    EXPECT_STREQ(Con.BufferText(),
-                 "Error: StreamDecoder: the music's rate of 4200000 Hz is above 192000 Hz\r\n");
-    // The same mono 16-bit file at 192 kHz: the rate, then the bytes a second.
     const size_t format = wav.find("fmt ");
     ASSERT_NE(format, std::string::npos);
-    const uint32_t rates[2] = {kMaxSampleRate, kMaxSampleRate * 2};
-    memcpy(&wav[format + 12], rates, sizeof rates);
-    auto decoder = open();
-    ASSERT_NE(decoder, nullptr);
-    float stereo[2 * 64];
-    EXPECT_EQ(decoder->Decode(stereo, 64), 64);
+    Con.EnableBuffer(true);
+    for (const uint32_t rate : {4200000u, kMaxSampleRate + 1, kMaxSampleRate, 8000u, 7999u, 1u}) {
+        SCOPED_TRACE(rate);
+        // The mono 16-bit file's rate, then its bytes a second.
+        const uint32_t rates[2] = {rate, rate * 2};
+        memcpy(&wav[format + 12], rates, sizeof rates);
+        Con.EnableBuffer(false);
+        Con.EnableBuffer(true);
+        Con.ResetErrorCount();
+        auto decoder = StreamDecoder::Open(reinterpret_cast<const unsigned char*>(wav.data()),
+                                           wav.size(), 44100, "tune.wav");
+        const bool plays = rate >= 8000 && rate <= kMaxSampleRate;
+        EXPECT_EQ(decoder != nullptr, plays);
+        EXPECT_EQ(Con.ErrorCount(), plays ? 0 : 1);
+        if (decoder) {
+            float stereo[2 * 64];
+            EXPECT_EQ(decoder->Decode(stereo, 64), 64);
+            EXPECT_GT(decoder->DeclaredSeconds(), 0.0);
+        } else {
+            EXPECT_EQ(std::string(Con.BufferText()),
+                      "Error: StreamDecoder: <tune.wav> declares a rate of " +
+                          std::to_string(rate) + " Hz; music may have 8000 to 192000 Hz\r\n");
+        }
+    }
     Con.ResetErrorCount();
 }
 
@@ -65,8 +73,13 @@ TEST(StreamDecoder, EveryFormatDecodesToItsExactLengthInBlocksOfAnySize) {
         const std::vector<unsigned char> image = soundtest::ReadBytes(path);
         auto decoder = StreamDecoder::Open(image.data(), image.size(), kMusicRate);
         ASSERT_NE(decoder, nullptr);
+        // The header's length, where there is one, is what decoding finds.
+        const MusicLength declared = MeasureMusic(*decoder, 1.0);
+        ASSERT_TRUE(decoder->Rewind());
         const long frames = CountFrames(*decoder);
         EXPECT_NEAR(frames, 2 * kMusicRate, format.slack);
+        EXPECT_NEAR(declared.seconds * kMusicRate, frames, 1);
+        EXPECT_EQ(declared.complete, decoder->DeclaredSeconds() >= 0);
         ASSERT_TRUE(decoder->Rewind());
         std::vector<float> whole;
         DecodeSpan(*decoder, 0, frames, &whole);
@@ -85,4 +98,23 @@ TEST(StreamDecoder, EveryFormatDecodesToItsExactLengthInBlocksOfAnySize) {
         pieces.resize(whole.size());
         EXPECT_EQ(pieces, whole);
     }
+}
+
+// A module declares no length: it is decoded, but no further than the caller needs.
+TEST(OfflineMusic, ModulesAreMeasuredNoFurtherThanNeeded) {
+    const std::vector<unsigned char> image = soundtest::ReadMusic("test.mod");
+    auto measure = [&](double enough) {
+        auto music = OpenMusic(image.data(), image.size());
+        return music ? MeasureMusic(*music, enough) : MusicLength{-1, false};
+    };
+    auto music = OpenMusic(image.data(), image.size());
+    ASSERT_NE(music, nullptr);
+    const double whole = static_cast<double>(CountFrames(*music)) / kMusicRate;
+    const MusicLength all = measure(60);
+    EXPECT_TRUE(all.complete);
+    EXPECT_DOUBLE_EQ(all.seconds, whole);
+    const MusicLength part = measure(0.5);
+    EXPECT_FALSE(part.complete);
+    EXPECT_GE(part.seconds, 0.5);
+    EXPECT_LT(part.seconds, whole);
 }

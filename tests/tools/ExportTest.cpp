@@ -183,6 +183,24 @@ TEST(Export, SoundAloneNeedsNoDisplayAndStartsWhereTheSpanDoes) {
     const std::vector<float> sound = ReadWav(show / "out.wav", &info);
     EXPECT_EQ(info.frames, 44100);
     EXPECT_LE(LargestDifference(sound, TuneDecoded(44100, 44100), 2 * 44100), kOneStepOf16Bits);
+
+    // The sound of a whole long show is written as it is decoded: the export holds
+    // what a short one does, where the whole sound at once would take 212 MB.
+    const Production longShow(GreyShow("600"));
+    AddTune(longShow);
+    Program whole(longShow.Path(), std::string(NIMBUS_CAPTURE_PATH) + " --wav out.wav show",
+                  {"DISPLAY="});
+    playtest::Cost cost;
+    ASSERT_EQ(whole.Wait(&output, &cost), 0) << output;
+    SF_INFO wholeInfo = {};
+    SNDFILE* file = sf_open((longShow / "out.wav").c_str(), SFM_READ, &wholeInfo);
+    ASSERT_NE(file, nullptr);
+    sf_close(file);
+    EXPECT_EQ(wholeInfo.frames, 600 * 44100);
+    EXPECT_EQ(wholeInfo.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(cost.peakKiB, 64 * 1024);
+#endif
 }
 
 // A 48 kHz track converted to the 44.1 kHz music rate keeps its time to the end of

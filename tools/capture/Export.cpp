@@ -62,7 +62,7 @@ bool PlanSpan(const NDemo& demo, const CaptureOptions& options, ExportSpan* span
 }
 
 bool WriteSound(const NDemo& demo, const ExportSpan& span, int fps, const std::string& path) {
-    if (!WriteWav(path, ExportMusic(demo, span.first, span.end, fps))) {
+    if (!WriteExportSound(demo, span.first, span.end, fps, path)) {
         Con.Error("nimbus-capture: can't write %s", path.c_str());
         return false;
     }

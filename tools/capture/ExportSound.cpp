@@ -2,25 +2,75 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "app/Demo.h"
 #include "base/Con.h"
-#include "io/Data.h"
 #include "reflect/String.h"
 #include "sound/OfflineMusic.h"
 
 namespace {
 
-// The music file's image; null, with nothing logged, when there is none.
-std::unique_ptr<unsigned char[]> LoadMusicImage(const NDemo& demo, int* size) {
-    if (!demo.SoundFile || demo.SoundFile->IsEmpty()) {
-        return nullptr;
+constexpr int kBlockFrames = 4096;
+
+// The demo's music, loaded as the player loads it; null, with a warning, when the
+// demo has music that cannot be read, and silently when it has none.
+class ExportMusic {
+  public:
+    explicit ExportMusic(const NDemo& demo) {
+        if (!demo.SoundFile || demo.SoundFile->IsEmpty()) {
+            return;
+        }
+        int size = 0;
+        image.reset(demo.LoadMusic(&size));
+        if (!image) {
+            Con.Warning("nimbus-capture: the music can't be loaded; the export is silent");
+            return;
+        }
+        decoder =
+            OpenMusic(image.get(), static_cast<size_t>(size), kMusicRate, demo.SoundFile->Get());
+        if (!decoder) {
+            Con.Warning("nimbus-capture: the music can't be decoded; the export is silent");
+        }
     }
-    unsigned char* data = nullptr;
-    *size = DefaultInput.Load(demo.SoundFile->Get(), &data);
-    std::unique_ptr<unsigned char[]> image(data);
-    return *size > 0 ? std::move(image) : nullptr;
+
+    // Fills `frames` stereo frames, silence where there is no more music.
+    void Decode(float* stereo, int frames) {
+        if (decoder) {
+            DecodeBlock(*decoder, stereo, frames);
+        } else {
+            std::fill(stereo, stereo + 2 * frames, 0.0f);
+        }
+    }
+    void Skip(long frames) {
+        if (decoder) {
+            SkipFrames(*decoder, frames);
+        }
+    }
+
+  private:
+    std::unique_ptr<unsigned char[]> image;
+    std::unique_ptr<MusicDecoder> decoder;
+};
+
+// The bytes of sound a plain WAV file can address.
+constexpr long long kLargestWavData = 0xFFFFFFFFll - 44;
+
+// Plain WAV for `frames` 16-bit stereo frames, or RF64 where that would not fit.
+SNDFILE* OpenWav(const std::string& path, long frames) {
+    SF_INFO info = {};
+    info.samplerate = kMusicRate;
+    info.channels = 2;
+    const bool fits = static_cast<long long>(frames) * 4 <= kLargestWavData;
+    info.format = (fits ? SF_FORMAT_WAV : SF_FORMAT_RF64) | SF_FORMAT_PCM_16;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (file) {
+        // Samples beyond full scale are clipped, not wrapped around.
+        sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    }
+    return file;
 }
 
 }  // namespace
@@ -29,39 +79,21 @@ long SampleOfFrame(long frame, int fps) {
     return static_cast<long>(static_cast<long long>(frame) * kMusicRate / fps);
 }
 
-std::vector<float> ExportMusic(const NDemo& demo, long first, long end, int fps) {
+bool WriteExportSound(const NDemo& demo, long first, long end, int fps, const std::string& path) {
     const long firstSample = SampleOfFrame(first, fps);
     const long count = SampleOfFrame(end, fps) - firstSample;
-    std::vector<float> stereo(static_cast<size_t>(2 * count), 0.0f);
-    int size = 0;
-    const std::unique_ptr<unsigned char[]> image = LoadMusicImage(demo, &size);
-    if (!image) {
-        if (demo.SoundFile && !demo.SoundFile->IsEmpty()) {
-            Con.Warning("nimbus-capture: the music can't be loaded; the export is silent");
-        }
-        return stereo;
-    }
-    const std::unique_ptr<MusicDecoder> music = OpenMusic(image.get(), static_cast<size_t>(size));
-    if (!music) {
-        Con.Warning("nimbus-capture: the music can't be decoded; the export is silent");
-        return stereo;
-    }
-    DecodeSpan(*music, firstSample, count, &stereo);
-    return stereo;
-}
-
-bool WriteWav(const std::string& path, const std::vector<float>& stereo) {
-    SF_INFO info = {};
-    info.samplerate = kMusicRate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    ExportMusic music(demo);
+    SNDFILE* file = OpenWav(path, count);
     if (!file) {
         return false;
     }
-    // Samples beyond full scale are clipped, not wrapped around.
-    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    const sf_count_t frames = static_cast<sf_count_t>(stereo.size() / 2);
-    const bool written = sf_writef_float(file, stereo.data(), frames) == frames;
+    music.Skip(firstSample);
+    std::vector<float> block(2 * kBlockFrames);
+    bool written = true;
+    for (long done = 0; done < count && written; done += kBlockFrames) {
+        const int frames = static_cast<int>(std::min<long>(count - done, kBlockFrames));
+        music.Decode(block.data(), frames);
+        written = sf_writef_float(file, block.data(), frames) == frames;
+    }
     return sf_close(file) == 0 && written;
 }

@@ -3,18 +3,16 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 class NDemo;
 
-// The stereo frames (two floats each, at the music rate) for the video frames
-// [first, end) of a clock of `fps` frames a second; silence where there is no
-// music. A demo whose music cannot be read gives silence and a warning.
-std::vector<float> ExportMusic(const NDemo& demo, long first, long end, int fps);
-
-// Writes `stereo` as a 16-bit stereo WAV file at the music rate; false when it
-// cannot be written.
-bool WriteWav(const std::string& path, const std::vector<float>& stereo);
+// Writes the stereo sound for the video frames [first, end) of a clock of `fps`
+// frames a second as 16-bit WAV at the music rate: silence where there is no music,
+// and silence with a warning when the demo's music cannot be read. The music is
+// decoded and written block by block, so memory stays the same however long the
+// span; sound beyond the 4 GiB a WAV file can address is written as RF64. False
+// when the file cannot be written.
+bool WriteExportSound(const NDemo& demo, long first, long end, int fps, const std::string& path);
 
 // The first sample of video frame `frame`: frames and samples share time 0.
 long SampleOfFrame(long frame, int fps);

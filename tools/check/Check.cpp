@@ -1,5 +1,6 @@
 #include "check/Check.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -52,6 +53,8 @@ struct Findings {
     std::string music;
     // Negative when there is no music or it could not be decoded.
     double musicSeconds = -1;
+    // False when decoding stopped early: the music runs at least musicSeconds.
+    bool musicMeasured = true;
 };
 
 // Every object the document made, once each and in document order, with the name
@@ -96,7 +99,7 @@ bool LoadShaderSource(const char* name, const char* member, ShaderSource* source
     }
     source->name = name;
     unsigned char* text = nullptr;
-    const int length = DefaultInput.Load(name, &text);
+    const int length = NShader::LoadSource(DefaultInput, name, &text);
     const std::unique_ptr<unsigned char[]> owned(text);
     if (length < 0 || !text) {
         Con.Error("nimbus-check: shader source <%s> can't be loaded", name);
@@ -141,7 +144,17 @@ void CheckShaders(const std::vector<NClass*>& objects, Findings* findings) {
     }
 }
 
-// Decodes the whole music as the player plays it, for its length.
+// The latest end time of the demo's parts.
+float TimelineEnd(const NDemo& demo) {
+    float end = 0;
+    for (const NListNodeClass* node = demo.PartList.next; node; node = node->next) {
+        end = std::max(end, static_cast<const NPart*>(node)->EndTime);
+    }
+    return end;
+}
+
+// Opens the music as the player plays it and takes its length from the file's
+// header, or else by decoding no more of it than the timeline checks need.
 void CheckMusic(const NDemo& demo, Findings* findings) {
     if (!demo.SoundFile || demo.SoundFile->IsEmpty()) {
         return;
@@ -153,7 +166,8 @@ void CheckMusic(const NDemo& demo, Findings* findings) {
         Con.Error("nimbus-check: music file <%s> can't be loaded", findings->music.c_str());
         return;
     }
-    const std::unique_ptr<MusicDecoder> music = OpenMusic(data.get(), static_cast<size_t>(size));
+    const std::unique_ptr<MusicDecoder> music =
+        OpenMusic(data.get(), static_cast<size_t>(size), kMusicRate, findings->music.c_str());
     if (!music) {
         Con.Error(
             "nimbus-check: music file <%s> is neither a sound file nor a module the "
@@ -161,7 +175,17 @@ void CheckMusic(const NDemo& demo, Findings* findings) {
             findings->music.c_str());
         return;
     }
-    findings->musicSeconds = static_cast<double>(CountFrames(*music)) / kMusicRate;
+    // Past this the music is long enough for both timeline checks to be decided.
+    const double enough = TimelineEnd(demo) + kLongestMusicCut + 1.0;
+    const MusicLength length = MeasureMusic(*music, enough);
+    findings->musicSeconds = length.seconds;
+    findings->musicMeasured = length.complete;
+    if (!length.complete && length.seconds < enough) {
+        Con.PrintLine(
+            "nimbus-check: decoding music file <%s> took longer than %u ms; it was measured "
+            "to %.3f s only",
+            findings->music.c_str(), kMeasureMilliseconds, length.seconds);
+    }
 }
 
 void PrintNoneIfEmpty(size_t count) {
@@ -203,7 +227,8 @@ void PrintSummary(const Findings& findings) {
     } else if (findings.musicSeconds < 0) {
         Con.PrintLine("  music: %s  (not decoded)", findings.music.c_str());
     } else {
-        Con.PrintLine("  music: %s  %.3f s", findings.music.c_str(), findings.musicSeconds);
+        Con.PrintLine("  music: %s  %s%.3f s", findings.music.c_str(),
+                      findings.musicMeasured ? "" : "at least ", findings.musicSeconds);
     }
 }
 
@@ -217,7 +242,9 @@ void CheckDemo(const NDemo& demo) {
     CheckShaders(objects, &findings);
     CheckMusic(demo, &findings);
     findings.timeline = CheckTimeline(demo, names);
-    if (findings.musicSeconds >= 0) {
+    // Music measured only in part can still be known to outlast the timeline.
+    if (findings.musicSeconds >= 0 &&
+        (findings.musicMeasured || findings.musicSeconds > findings.timeline.end)) {
         CheckTimelineAgainstMusic(findings.timeline.end, findings.musicSeconds);
     }
     PrintSummary(findings);

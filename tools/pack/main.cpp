@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "base/Con.h"
 #include "cli/StandardOptions.h"
 #include "pack/Pack.h"
 
@@ -10,7 +11,9 @@ namespace {
 const char kPackUsage[] =
     "usage: nimbus-pack FOLDER ARCHIVE\n"
     "  Packs the production folder FOLDER into the zip archive ARCHIVE (show.dat),\n"
-    "  which the player reads beside its own name (show).\n"
+    "  which the player reads beside its own name (show). Files the player will refuse\n"
+    "  (beyond its budgets, or pictures and music it cannot read) are packed with a\n"
+    "  warning each; ARCHIVE itself is never packed, even inside FOLDER.\n"
     "  --help prints this text, --version the version.\n";
 
 }  // namespace
@@ -23,6 +26,9 @@ int main(int argc, char** argv) {
         fputs(kPackUsage, stderr);
         return 2;
     }
+    // The warnings come from the player's own loaders, through its log.
+    Con.SetEcho(true);
+    WarnAboutRefusals(argv[1], argv[2]);
     std::string error;
     if (PackDirectory(argv[1], argv[2], &error) != 0) {
         fprintf(stderr, "nimbus-pack: %s\n", error.c_str());
