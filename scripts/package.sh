@@ -5,8 +5,9 @@
 # script on any error and prints its warnings.
 # With --check, it also unpacks the package into a scratch root and runs the
 # installed commands there on the installed show, as a user would after installing:
-# every command's --version and --help, nimbus-check, nimbus-capture --at 1, and
-# nimbus-demo for a few seconds (both on Xvfb when there is no display).
+# every command's --version and --help, nimbus-check, nimbus-capture --at 1, a
+# frame snapped by nimbus-preview, and nimbus-demo for a few seconds (on Xvfb when
+# there is no display).
 # Usage: scripts/package.sh [--check]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -44,7 +45,7 @@ dpkg -x "$deb" "$scratch/root"
 bin="$scratch/root/usr/bin"
 show="$scratch/root/usr/share/nimbus/demo"
 version=$(dpkg-deb -f "$deb" Version)
-for command in nimbus-capture nimbus-check nimbus-pack nimbus-demo; do
+for command in nimbus-capture nimbus-check nimbus-pack nimbus-preview nimbus-demo; do
   [ "$("$bin/$command" --version)" = "$command $version" ] || fail "$command --version"
   "$bin/$command" --help | grep -q "^usage: $command" || fail "$command --help"
 done
@@ -57,6 +58,10 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 on_display "$bin/nimbus-capture" --at 1 --out frames "$show" >capture.txt ||
   { cat capture.txt; fail "nimbus-capture on the installed show"; }
 [ -s frames/demo-0001000.png ] || fail "nimbus-capture wrote no frame at 1 s"
+printf 'pause\nseek 1\nsnap preview.png\nquit\n' |
+  on_display "$bin/nimbus-preview" --commands "$show" >preview.txt 2>&1 ||
+  { cat preview.txt; fail "nimbus-preview on the installed show"; }
+cmp -s preview.png frames/demo-0001000.png || fail "nimbus-preview's frame at 1 s is not the capture's"
 
 # The show lasts a minute; still playing after a few seconds with nothing counted
 # in its log means the player found the show from nimbus-demo's name for it.

@@ -5,7 +5,7 @@
 namespace {
 
 std::string executablePath;
-// Computed on first use and kept for the life of the process.
+// Computed on first use and kept for the life of the process; a new path splits again.
 std::string* appDirectory = nullptr;
 std::string* appName = nullptr;
 

@@ -5,7 +5,8 @@
 #include <string>
 
 // Remembers the executable's path as the process was started (argv[0]); call it
-// before the first GetAppDirectory or GetAppName.
+// before the first GetAppDirectory or GetAppName. A tool may call it again to name
+// another production; what the two return earlier is then out of date.
 void SetExecutablePath(const char* path);
 
 // Everything up to and including the last '/', or "" when there is none.

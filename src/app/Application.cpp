@@ -17,12 +17,22 @@
 
 namespace {
 
-// The names are kept for the life of the process: the mounted archive keeps
-// pointing at its path.
+// The names of the last load, kept while its data store is mounted, which keeps
+// pointing at its path: a tool that loads again frees them once that store is
+// unmounted.
 char* dataFileName = nullptr;
 char* documentName = nullptr;
 std::string* dataDirectory = nullptr;
 const char* dataSource = nullptr;
+
+void ReplaceNames(char* fileName, char* document) {
+    delete[] dataFileName;
+    delete[] documentName;
+    delete dataDirectory;
+    dataFileName = fileName;
+    documentName = document;
+    dataDirectory = nullptr;
+}
 
 bool MountDataStore() {
     dataDirectory = new std::string(MakeAppPath("data"));
@@ -81,21 +91,20 @@ const char* DocumentName() {
 bool MountProduction() {
     // A tool or a test may mount more than once; the last mount's names go with it.
     DefaultInput.Unmount();
-    delete[] dataFileName;
-    delete[] documentName;
-    delete dataDirectory;
-    dataDirectory = nullptr;
     dataSource = nullptr;
     const size_t size = strlen(GetAppDirectory()) + strlen(GetAppName()) + 5;
-    dataFileName = new (std::nothrow) char[size];
-    documentName = new (std::nothrow) char[size];
-    if (!dataFileName || !documentName) {
+    char* fileName = new (std::nothrow) char[size];
+    char* document = new (std::nothrow) char[size];
+    if (!fileName || !document) {
+        delete[] fileName;
+        delete[] document;
         Con.Error("Memory allocating error.");
         return false;
     }
-    snprintf(dataFileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
-    snprintf(documentName, size, "%s.xml", GetAppName());
+    snprintf(fileName, size, "%s%s.dat", GetAppDirectory(), GetAppName());
+    snprintf(document, size, "%s.xml", GetAppName());
 
+    ReplaceNames(fileName, document);
     if (const int code = DefaultInput.Mount(kDirectoryMode, "")) {
         Con.PrintLine("failed to open default input (error code %d)", code);
         return false;
@@ -114,11 +123,13 @@ bool MountProduction() {
 }
 
 NDemo* LoadDemo() {
+    // Only what this load counts decides: a tool may load again after a load failed.
+    const int errorsBefore = Con.ErrorCount();
     if (!MountProduction()) {
         return nullptr;
     }
     Document.Load(documentName);
-    if (Con.ErrorCount() != 0) {
+    if (Con.ErrorCount() != errorsBefore) {
         Con.PrintLine("failed to load the document <%s>", documentName);
         return nullptr;
     }
@@ -127,7 +138,7 @@ NDemo* LoadDemo() {
         return nullptr;
     }
     NClass* demo = Document.CompileAndFind("Demo");
-    if (Con.ErrorCount() != 0) {
+    if (Con.ErrorCount() != errorsBefore) {
         Con.PrintLine("failed to compile document");
         return nullptr;
     }

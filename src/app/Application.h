@@ -9,7 +9,8 @@ int PlayerMain(int argc, char** argv);
 class NDemo;
 
 // Mounts the data store, loads and compiles the document and returns its first
-// Demo, or null after logging why there is none to play. The document keeps the
+// Demo, or null after logging why there is none to play: when loading or compiling
+// counted anything. The document keeps the
 // demo's objects; the caller plays the demo and then tears the document down.
 NDemo* LoadDemo();
 

@@ -1,5 +1,7 @@
 #include "app/Demo.h"
 
+#include <algorithm>
+
 #include "app/FrameClock.h"
 #include "base/Budgets.h"
 #include "base/Con.h"
@@ -8,6 +10,7 @@
 #include "io/Data.h"
 #include "reflect/String.h"
 #include "render/VertexPool.h"
+#include "scene/Scene.h"
 #include "scene/StillImage.h"
 #include "sound/CurrentSound.h"
 #include "sound/Sound.h"
@@ -127,6 +130,102 @@ NPart* NDemo::PartAt(float t, float* partStart) {
         *partStart = part->EndTime;
     }
     return nullptr;
+}
+
+std::vector<NDemo::Showing> NDemo::ShownParts() const {
+    std::vector<Showing> shown;
+    float until = 0;
+    for (const NListNodeClass* node = PartList.next; node; node = node->next) {
+        // The compiler links only parts into the list.
+        const auto* part = static_cast<const NPart*>(node);
+        if (part->EndTime > until) {
+            shown.push_back({part, until, part->EndTime});
+            until = part->EndTime;
+        }
+    }
+    return shown;
+}
+
+namespace {
+
+// A part shown, with what a restart needs of its scene: the span from the scene's
+// first showing to the end of its last, and whether it keeps history.
+struct SceneShowing {
+    const NScene* scene;
+    float from;
+    float to;
+    float sceneFrom;
+    float sceneTo;
+    bool history;
+};
+
+bool CanRestartAt(const std::vector<SceneShowing>& shown, float time, float warmUp) {
+    const SceneShowing* current = nullptr;
+    for (const SceneShowing& showing : shown) {
+        if (showing.from <= time && showing.to > time) {
+            current = &showing;
+        }
+    }
+    bool currentSpans = false;
+    for (const SceneShowing& showing : shown) {
+        if (!showing.scene || showing.sceneFrom >= time || showing.sceneTo <= time) {
+            continue;
+        }
+        if (showing.history || !current || showing.scene != current->scene) {
+            return false;
+        }
+        currentSpans = true;
+    }
+    if (!currentSpans) {
+        return true;
+    }
+    // The current scene was shown before too: its last updates must all be replayed.
+    const float warmUpFrom = std::max(0.0f, time - warmUp);
+    for (const SceneShowing& showing : shown) {
+        if (showing.from < time && showing.to > warmUpFrom && showing.scene != current->scene) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+float NDemo::RestartTime(float t, float warmUp) const {
+    std::vector<SceneShowing> shown;
+    for (const Showing& showing : ShownParts()) {
+        const NScene* scene = showing.part->Scene;
+        shown.push_back({scene, showing.from, showing.to, showing.from, showing.to,
+                         scene && scene->KeepsHistory()});
+    }
+    // Scenes shown in several parts: parts are few, so pairs are cheap.
+    for (SceneShowing& showing : shown) {
+        for (const SceneShowing& other : shown) {
+            if (other.scene == showing.scene) {
+                showing.sceneFrom = std::min(showing.sceneFrom, other.from);
+                showing.sceneTo = std::max(showing.sceneTo, other.to);
+            }
+        }
+    }
+    if (CanRestartAt(shown, t, warmUp)) {
+        return t;
+    }
+    float restart = 0;
+    for (const SceneShowing& showing : shown) {
+        if (showing.from <= t && showing.from > restart &&
+            CanRestartAt(shown, showing.from, warmUp)) {
+            restart = showing.from;
+        }
+    }
+    return restart;
+}
+
+void NDemo::Rewind() {
+    for (NListNodeClass* node = PartList.next; node; node = node->next) {
+        if (NScene* scene = static_cast<NPart*>(node)->Scene) {
+            scene->Rewind();
+        }
+    }
 }
 
 float NDemo::FadeFactor(const NPart& part, float time, float partLength) {

@@ -6,6 +6,8 @@
 #include "reflect/Class.h"
 #include "reflect/MemberTable.h"
 
+#include <vector>
+
 class FrameClock;
 class NSound;
 class NStillImage;
@@ -28,6 +30,28 @@ class NDemo : public NClass {
     // PartFade and updates the part. Sets `finished` once the clock is past the
     // last part.
     void Update() override;
+
+    // A part the timeline shows, from the largest end time of the parts before it in
+    // the list up to its own end time, which is larger.
+    struct Showing {
+        const NPart* part;
+        float from;
+        float to;
+    };
+    // Every part the timeline shows, in play order.
+    std::vector<Showing> ShownParts() const;
+
+    // The latest time at or before `t` from which playing on, after Rewind, gives
+    // exactly what playing from 0 gives, provided the frames of the `warmUp` seconds
+    // before it are played too: `t` itself, the start of a part, or 0. A scene's frame
+    // depends on its last two updates at most (a raytracer shows the rays of the frame
+    // before, cast with the camera of the frame before that), except in a scene that
+    // keeps history, which needs every update since its first. So a scene shown both
+    // before and after the restart time must be the one shown throughout the warm-up,
+    // and keep no history. For seeks, not frames: it allocates.
+    float RestartTime(float t, float warmUp) const;
+    // Every part's scene back to how Init left it, before playing from a restart time.
+    void Rewind();
 
     // Replaces the music clock as the source of the timeline's time (null restores
     // it); the capture tool steps frames with it.

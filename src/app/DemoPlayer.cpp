@@ -3,6 +3,7 @@
 #include "app/Demo.h"
 #include "base/Con.h"
 #include "base/FrameTime.h"
+#include "render/UndrawnRenderer.h"
 #include "scene/StillImage.h"
 #include "sound/CurrentSound.h"
 #include "window/Surface.h"
@@ -61,4 +62,19 @@ bool DemoPlayer::PlayFrame() {
     surface->EndFrame();
     const bool going = surface->PumpMessages(MusicSeconds());
     return going && !demo->finished;
+}
+
+void PlayUndrawnFrame(NSurface& surface, NDemo& demo) {
+    Renderer& drawing = CurrentRenderer();
+    UndrawnRenderer undrawn(drawing);
+    SelectRenderer(undrawn);
+    surface.Select();
+    demo.Update();
+    surface.Deselect();
+    SelectRenderer(drawing);
+}
+
+bool DemoPlayer::PlayFrameUndrawn() {
+    PlayUndrawnFrame(*surface, *demo);
+    return !QuitRequested && !demo->finished;
 }

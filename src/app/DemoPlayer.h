@@ -5,6 +5,13 @@
 class NDemo;
 class NSurface;
 
+// The demo's Update for one frame with `surface` selected, through a renderer that
+// keeps the surface renderer's objects but draws nothing (render/UndrawnRenderer.h):
+// every value, trace, field and mesh moves on exactly as in a drawn frame, at a
+// fraction of the cost, so fast-forwarding to a time gives the picture a play from
+// the start shows there.
+void PlayUndrawnFrame(NSurface& surface, NDemo& demo);
+
 class DemoPlayer {
   public:
     DemoPlayer() = default;
@@ -23,6 +30,10 @@ class DemoPlayer {
     // One turn of the loop: BeginFrame, the demo's Update, EndFrame and the message
     // pump, whose key presses count at the music time. True while play goes on.
     bool PlayFrame();
+    // One turn of the loop with nothing drawn (PlayUndrawnFrame), for frames before
+    // the one a tool wants to see: no buffer swap and no message pump either. True
+    // while play goes on, as for PlayFrame.
+    bool PlayFrameUndrawn();
     // True once Prepare opened a surface that can be drawn on.
     bool CanDraw() const;
 

@@ -19,6 +19,10 @@ class NISO : public NMesh {
     // Steps and polygonises the field for CurrentTime, then draws. When catching up
     // takes too long the mesh is drawn unchanged and play is asked to end.
     void Render() override;
+    // The field starts afresh at the next Render, as after Init.
+    void Rewind() override { surface.Rewind(); }
+    // The field diffuses and decays from every step before.
+    bool KeepsHistory() const override { return true; }
     const VertexLayout* RequiredLayout() const override { return &kParticleLayout; }
     const char* MeshName() const override { return "NISO"; }
 

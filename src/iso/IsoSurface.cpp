@@ -1,5 +1,6 @@
 #include "iso/IsoSurface.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "base/Con.h"
@@ -20,9 +21,20 @@ void IsoSurface::Init(int vertexCapacity, int triangleCapacity, IsoSourceSystem*
     mesh.triangleCapacity = triangleCapacity;
     mesh.edgeVertices = edgeVertices.get();
     mesh.useCounts = useCounts.get();
+    Rewind();
+}
+
+void IsoSurface::Rewind() {
+    if (previous) {
+        std::fill_n(previous.get(), kIsoPointCount, 0.0f);
+        std::fill_n(newest.get(), kIsoPointCount, 0.0f);
+        std::fill_n(blended.get(), kIsoPointCount, 0.0f);
+    }
     counts = {};
     sampleCount = 0;
     lastRenderTime = -1.0f;
+    nextSampleTime = 0;
+    currentSampleTime = 0;
 }
 
 IsoSurface::Outcome IsoSurface::Advance(float now, IsoVertex* vertices, uint32_t* indices) {

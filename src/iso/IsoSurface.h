@@ -29,6 +29,9 @@ class IsoSurface {
     // Steps the field to `now` (seconds of part time) and rebuilds the mesh into
     // `vertices` and `indices`, which hold the capacities given to Init.
     Outcome Advance(float now, IsoVertex* vertices, uint32_t* indices);
+    // Back to the state Init left: both samples cleared, no mesh, no time seen, so
+    // the next Advance starts the field afresh.
+    void Rewind();
 
     // The mesh as last built.
     int VertexCount() const { return counts.vertices; }

@@ -37,6 +37,8 @@ class NTile : public NDrawable {
     // primitives draw in pass 2, before the tile's own turn refills the quads, so
     // the first frame of a part would otherwise show no quads or stale ones.
     void RenderIfStale();
+    // The next frame traces before the primitives draw, as a part's first frame does.
+    void Rewind() override { rendered = false; }
     // Fills a sample this frame has not traced yet.
     virtual void Trace(RaySample& sample) = 0;
     // Fills the `count` samples from index `first` on that this frame has not traced

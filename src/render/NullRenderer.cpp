@@ -33,6 +33,7 @@ class NullRenderer : public Renderer {
 
     ProgramHandle BuildProgram(const char*, int, const char*, int) override { return 0; }
     void UseProgram(ProgramHandle) override {}
+    void DeleteProgram(ProgramHandle) override {}
     bool SetSampler(ProgramHandle, const char*, int) override { return true; }
 
     int CreateTexture() override { return static_cast<int>(NextName()); }

@@ -218,6 +218,8 @@ class OpenGLRenderer : public Renderer {
 
     void UseProgram(ProgramHandle program) override { ::UseProgram(program); }
 
+    void DeleteProgram(ProgramHandle program) override { ::DeleteProgram(program); }
+
     // A driver without uniform setters has nothing to report either.
     bool SetSampler(ProgramHandle program, const char* name, int unit) override {
         if (!Ext.glGetUniformLocationARB || !Ext.glUniform1iARB) {

@@ -101,6 +101,8 @@ class Renderer {
     virtual ProgramHandle BuildProgram(const char* vertexSource, int vertexLength,
                                        const char* fragmentSource, int fragmentLength) = 0;
     virtual void UseProgram(ProgramHandle program) = 0;
+    // Frees a program BuildProgram made; 0 is none.
+    virtual void DeleteProgram(ProgramHandle program) = 0;
     // Points sampler `name` of the current program at `unit`; false when it has none.
     virtual bool SetSampler(ProgramHandle program, const char* name, int unit) = 0;
 

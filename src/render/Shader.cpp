@@ -66,6 +66,15 @@ void NShader::Init() {
                               reinterpret_cast<const char*>(fragment.text.get()), fragment.length);
 }
 
+void NShader::ReleaseProgram() {
+    Renderer& renderer = CurrentRenderer();
+    if (program && renderer.Ready()) {
+        renderer.DeleteProgram(program);
+    }
+    program = 0;
+    buildTried = false;
+}
+
 void NShader::Render() {
     CurrentRenderer().UseProgram(program);
 }

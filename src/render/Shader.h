@@ -14,7 +14,9 @@ class NShader : public NClass {
     NShader() = default;
     NShader(const NShader&) = delete;
     NShader& operator=(const NShader&) = delete;
+    // Frees the program while the renderer can still take it.
     ~NShader() override {
+        ReleaseProgram();
         free(VertexShaderFilename);
         free(FragmentShaderFilename);
     }
@@ -29,6 +31,10 @@ class NShader : public NClass {
     static void Members(MemberTable<NShader>& m);
 
     ProgramHandle Program() const { return program; }
+    // Frees the program and lets the next Init build again, from the sources as they
+    // are then: for a shader that outlives the production that built it, when a tool
+    // loads another. Once the renderer is gone (the context closed), so is the program.
+    void ReleaseProgram();
 
     // Loads one source file whole as Init does, refusing a source above
     // kMaxShaderBytes (base/Budgets.h) with a counted error before it is read: the

@@ -60,11 +60,22 @@ GLhandleARB BuildProgram(const char* vertexSource, int vertexLength, const char*
         Con.NoticeText("%s", log);
         Con.NoticeText("\n\n");
     }
+    // Marked now, the shaders go when the program goes.
+    if (Ext.glDeleteObjectARB) {
+        Ext.glDeleteObjectARB(vertex);
+        Ext.glDeleteObjectARB(fragment);
+    }
     return program;
 }
 
 void UseProgram(GLhandleARB program) {
     if (Ext.glUseProgramObjectARB) {
         Ext.glUseProgramObjectARB(program);
+    }
+}
+
+void DeleteProgram(GLhandleARB program) {
+    if (program && Ext.glDeleteObjectARB) {
+        Ext.glDeleteObjectARB(program);
     }
 }

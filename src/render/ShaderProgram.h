@@ -18,3 +18,5 @@ GLhandleARB BuildProgram(const char* vertexSource, int vertexLength, const char*
 
 // Makes `program` current; 0 returns to fixed function.
 void UseProgram(GLhandleARB program);
+// Frees `program` and the two shaders built into it; 0 is none.
+void DeleteProgram(GLhandleARB program);

@@ -19,6 +19,13 @@ class NDrawable : public NTransformNodeContent {
     void Init() override;
     // Called by the scene in the drawable's pass; drawables override it.
     virtual void Render() {}
+    // Forgets what earlier frames left behind, so that the drawable goes on as Init
+    // left it: a part played again from its start then shows what it showed the
+    // first time. Only drawables that carry something from frame to frame override it.
+    virtual void Rewind() {}
+    // Whether what the drawable shows depends on every frame since it was first drawn
+    // (a field stepped with time), rather than on the frame alone or the one before.
+    virtual bool KeepsHistory() const { return false; }
 
     NDrawable* prev = nullptr;
     NDrawable* next = nullptr;

@@ -59,6 +59,36 @@ void NScene::Update() {
     RenderPassOf(1);
 }
 
+namespace {
+
+// Nodes read other nodes' matrices as the last frame left them (a raytracer's
+// primitives read the camera's, which updates after them), so those go back too.
+void ResetTree(NTreeNodeClass* node) {
+    for (; node; node = node->next) {
+        // SetParent lets only transform nodes into a scene's tree.
+        static_cast<NTransformNode*>(node)->ResetMatrices();
+        ResetTree(node->firstChild);
+    }
+}
+
+}  // namespace
+
+void NScene::Rewind() {
+    for (NDrawable* drawable = drawables.next; drawable; drawable = drawable->next) {
+        drawable->Rewind();
+    }
+    ResetTree(root.firstChild);
+}
+
+bool NScene::KeepsHistory() const {
+    for (const NDrawable* drawable = drawables.next; drawable; drawable = drawable->next) {
+        if (drawable->KeepsHistory()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void NScene::DrawBackground() {
     const SubmitTimer submitting;
     CurrentRenderer().Clear({1.0f, 0.0f, 0.0f, 1.0f});

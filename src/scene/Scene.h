@@ -25,6 +25,11 @@ class NScene : public NListNodeClass {
     void Init() override;
     // One frame: advances and draws the scene.
     void Update() override;
+    // Back to how Init left the scene: every drawable rewound and every node's
+    // matrices the identity again, so that the next frame is as its first.
+    void Rewind();
+    // Whether a drawable of the scene keeps history from frame to frame.
+    bool KeepsHistory() const;
     // Only a scene may precede a scene in a list; anything else is reported and the
     // scene stays unlinked.
     void SetParent(NListNodeClass* node) override;

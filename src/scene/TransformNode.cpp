@@ -9,6 +9,10 @@ void NTransformNode::Members(MemberTable<NTransformNode>& m) {
 }
 
 NTransformNode::NTransformNode() {
+    ResetMatrices();
+}
+
+void NTransformNode::ResetMatrices() {
     MatrixIdentity(localInverse);
     MatrixIdentity(local);
     MatrixIdentity(worldInverse);

@@ -20,6 +20,9 @@ class NTransformNode : public NTreeNodeClass {
     // Hooks the content up to this node and initialises it.
     void Init() override;
     void Update() override;
+    // Back to the identity matrices the node was made with, as before its first
+    // Update: the next frame's nodes then read each other's matrices as on the first.
+    void ResetMatrices();
     // Only transform nodes may hold transform nodes; anything else is reported and
     // the tree is left as it was.
     void SetParent(NTreeNodeClass* parent) override;

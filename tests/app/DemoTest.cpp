@@ -261,3 +261,48 @@ TEST_F(DemoTest, PlayableMusicStartsTheClockAndTheDemoOwnsItsSound) {
     EXPECT_EQ(CurrentVertexPool, nullptr);
     EXPECT_EQ(MusicSeconds(), 0.0f);
 }
+
+namespace {
+
+// A drawable whose picture needs every frame since its first, as a field does.
+class HistoryDrawable : public NDrawable {
+  public:
+    bool KeepsHistory() const override { return true; }
+};
+
+}  // namespace
+
+TEST_F(DemoTest, RestartTimesAvoidScenesShownAgainAndScenesThatKeepHistory) {
+    // In play order: A 0-10, B 10-20 (keeps history), A again 20-30, C 30-40, C 40-50.
+    Play({EndingAt("50"), EndingAt("40"), EndingAt("30"), EndingAt("20"), EndingAt("10")});
+    NScene* a = scenes[4].get();
+    NScene* c = scenes[1].get();
+    for (NListNodeClass* node = demo->PartList.next; node; node = node->next) {
+        auto* part = static_cast<NPart*>(node);
+        const size_t index = IndexOf(part);
+        part->Scene = index == 2 ? a : index == 0 ? c : part->Scene;
+    }
+    HistoryDrawable field;
+    scenes[3]->drawables.next = &field;
+    field.prev = &scenes[3]->drawables;
+    const float warmUp = 0.1f;
+    // Inside a scene's showing, with the warm-up inside it too, play restarts at once.
+    EXPECT_FLOAT_EQ(demo->RestartTime(5, warmUp), 5);
+    EXPECT_FLOAT_EQ(demo->RestartTime(25, warmUp), 25);
+    EXPECT_FLOAT_EQ(demo->RestartTime(35, warmUp), 35);
+    // Two parts showing one scene count as one showing.
+    EXPECT_FLOAT_EQ(demo->RestartTime(40.05f, warmUp), 40.05f);
+    // A history scene needs its part's start; here A's second showing needs A's
+    // first, so only 0 will do, before and right after B as well.
+    EXPECT_FLOAT_EQ(demo->RestartTime(15, warmUp), 0);
+    EXPECT_FLOAT_EQ(demo->RestartTime(20.05f, warmUp), 0);
+    // Without A shown again, B's start is a restart time of its own.
+    for (NListNodeClass* node = demo->PartList.next; node; node = node->next) {
+        auto* part = static_cast<NPart*>(node);
+        if (IndexOf(part) == 2) {
+            part->Scene = scenes[2].get();
+        }
+    }
+    EXPECT_FLOAT_EQ(demo->RestartTime(15, warmUp), 10);
+    scenes[3]->drawables.next = nullptr;
+}

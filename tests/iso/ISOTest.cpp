@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "TestSupport.h"
 #include "app/ClassTable.h"
@@ -92,4 +93,34 @@ TEST_F(ISOTest, CatchingUpTooSlowlyAsksPlayToEnd) {
     EXPECT_EQ(iso.triangleCount, triangles);
     EXPECT_EQ(test::LogText(), "Error: PC Too slow\r\n\r\n");
     EXPECT_EQ(NewErrors(), 1);
+}
+
+TEST_F(ISOTest, ARewoundSceneStartsItsFieldAndItsMatricesAfreshAsAfterInit) {
+    Init();
+    NTransformNode node;
+    node.SetParent(&scene.root);
+    iso.Advance(0.0f);
+    iso.Advance(0.5f);
+    // The vertices in use; those past them keep whatever later meshes left there.
+    const auto used = [this] {
+        return std::vector<uint8_t>(
+            iso.vertices.begin(), iso.vertices.begin() + iso.vertexCount * kParticleLayout.stride);
+    };
+    const std::vector<uint8_t> firstPlay = used();
+    const int triangles = iso.triangleCount;
+    iso.Advance(1.3f);
+    MatrixTranslation(node.world, {1, 2, 3});
+    EXPECT_TRUE(scene.KeepsHistory());
+
+    scene.Rewind();
+    EXPECT_EQ(iso.surface.SampleCount(), 0);
+    EXPECT_EQ(node.world.m[12], 0.0f);
+    // Earlier than the last time, as a seek back is: no complaint, the same field.
+    iso.Advance(0.0f);
+    iso.Advance(0.5f);
+    EXPECT_EQ(iso.triangleCount, triangles);
+    EXPECT_EQ(used(), firstPlay);
+    EXPECT_EQ(test::LogText().find("can't step backwards"), std::string::npos);
+    EXPECT_EQ(NewErrors(), 0) << test::LogText();
+    scene.root.firstChild = nullptr;
 }

@@ -10,6 +10,8 @@
 #include "capture/Capture.h"
 #include "capture/CaptureOptions.h"
 #include "check/Check.h"
+#include "preview/Preview.h"
+#include "preview/PreviewOptions.h"
 
 namespace {
 
@@ -34,7 +36,8 @@ TEST(StandardOptions, ToolsAnswerHelpAndVersionBeforeReadingTheirLine) {
         const char* usage;
     };
     const Tool tools[] = {{"nimbus-check", CheckMain, kCheckUsage},
-                          {"nimbus-capture", CaptureMain, kCaptureUsage}};
+                          {"nimbus-capture", CaptureMain, kCaptureUsage},
+                          {"nimbus-preview", PreviewMain, kPreviewUsage}};
     for (const Tool& tool : tools) {
         SCOPED_TRACE(tool.name);
         int exitCode = -1;

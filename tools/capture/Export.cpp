@@ -93,13 +93,14 @@ class TemporaryWav {
     std::string path;
 };
 
-// Plays frames 0 to the span's end and sends those of the span to the encoder.
+// Plays frames 0 to the span's end and sends those of the span to the encoder; the
+// frames before the one before the span are not drawn.
 void PipeFrames(DemoPlayer& player, SteppedClock& clock, const ExportSpan& span, int fps,
                 OffscreenFrame& frame, VideoEncoder& encoder) {
     ExportProgress progress(span.end, fps);
     for (long k = 0; k < span.end; ++k) {
         clock.frame = k;
-        const bool going = player.PlayFrame();
+        const bool going = k + 1 >= span.first ? player.PlayFrame() : player.PlayFrameUndrawn();
         if (k >= span.first && !encoder.WriteFrame(frame.ReadRgb(), frame.RgbBytes())) {
             break;
         }

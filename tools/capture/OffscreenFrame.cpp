@@ -8,6 +8,8 @@
 #include <csetjmp>
 #include <cstdio>
 
+#include "window/SurfaceLayout.h"
+
 namespace {
 
 // The framebuffer entry points; the engine's own table holds none of them.
@@ -21,6 +23,8 @@ struct FramebufferCalls {
     PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage;
     PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus;
+    // Only for showing the frame in a window; may be missing.
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer;
 };
 
 FramebufferCalls gl = {};
@@ -32,6 +36,8 @@ bool Fetch(const char* name, Function& slot) {
 }
 
 bool FetchFramebufferCalls() {
+    gl.blitFramebuffer =
+        reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(SDL_GL_GetProcAddress("glBlitFramebuffer"));
     return SDL_GL_GetCurrentContext() && Fetch("glGenFramebuffers", gl.genFramebuffers) &&
            Fetch("glBindFramebuffer", gl.bindFramebuffer) &&
            Fetch("glDeleteFramebuffers", gl.deleteFramebuffers) &&
@@ -93,6 +99,25 @@ const unsigned char* OffscreenFrame::ReadRgb() {
 
 bool OffscreenFrame::WritePng(const std::string& path) {
     return WriteRgbPng(path, width, height, ReadRgb());
+}
+
+bool OffscreenFrame::ShowInWindow(int windowWidth, int windowHeight) {
+    if (!framebuffer || !gl.blitFramebuffer) {
+        return false;
+    }
+    const PixelRect picture = LetterboxViewport(windowWidth, windowHeight);
+    gl.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    gl.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    // The frames set their own clear colour; the bars must not change it.
+    GLfloat clearColor[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColor);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(clearColor[0], clearColor[1], clearColor[2], clearColor[3]);
+    gl.blitFramebuffer(0, 0, width, height, picture.x, picture.y, picture.x + picture.width,
+                       picture.y + picture.height, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+    gl.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    return true;
 }
 
 bool WriteRgbPng(const std::string& path, int width, int height, const unsigned char* rgb) {

@@ -27,6 +27,10 @@ class OffscreenFrame {
     const unsigned char* ReadRgb();
     // Reads the frame back and writes it as an 8-bit RGB PNG.
     bool WritePng(const std::string& path);
+    // Copies the frame into the window's own framebuffer (`windowWidth` x
+    // `windowHeight` pixels), scaled into its centred 4:3 rectangle between black
+    // bars, then binds the frame for drawing again. False when the driver cannot copy.
+    bool ShowInWindow(int windowWidth, int windowHeight);
 
     int Width() const { return width; }
     int Height() const { return height; }
