@@ -154,6 +154,14 @@ void NCon::NoticeText(const char* format, ...) {
     va_end(args);
 }
 
+void NCon::CountNotice() {
+    ++noticeCount;
+    if (countNotices) {
+        ++errorCount;
+        ++warningCount;
+    }
+}
+
 void NCon::PrintErrorCount() {
     Print("%d errors\n", errorCount);
     errorCount = 0;

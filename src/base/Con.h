@@ -34,6 +34,8 @@ class NCon {
     // Text for the problem stream too, never counted and without a place: a block
     // such as a compiler's log, which Print would otherwise write.
     void NoticeText(const char* format, ...) NIMBUS_PRINTF(2, 3);
+    // Counts one notice for such a block, so that it shows in the summaries.
+    void CountNotice();
     // Logs the count and starts counting again from zero.
     void PrintErrorCount();
 

@@ -56,6 +56,7 @@ GLhandleARB BuildProgram(const char* vertexSource, int vertexLength, const char*
     if (length > 0) {
         // In three parts: the log drops any single message longer than its scratch
         // area, and a full build log with its heading would be one.
+        Con.CountNotice();
         Con.NoticeText("\nShader Compilation Results:\n");
         Con.NoticeText("%s", log);
         Con.NoticeText("\n\n");

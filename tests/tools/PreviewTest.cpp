@@ -265,8 +265,14 @@ TEST(Preview, ShowsTheCapturedFrameAtATimeAndReloadsSavesAtTheSameTime) {
     EXPECT_EQ(preview.Send("reload").rfind("error reload failed: ", 0), 0u);
     EXPECT_EQ(preview.Send("time"), "ok 20.000 Spheres");
 
-    // Mended again, and the shader as it was: the captured frame once more.
+    // The document mended but a shader that no longer builds: the last picture stays.
+    test::WriteFile(shader, "void main() { not a shader }\n");
     test::WriteFile(document, text);
+    EXPECT_EQ(preview.Send("reload").rfind("error reload failed: ", 0), 0u);
+    EXPECT_EQ(preview.Send("snap kept.png"), "ok kept.png");
+    EXPECT_TRUE(SamePicture(ReadPng(show / "kept.png"), edited));
+
+    // And the shader as it was: the captured frame once more.
     test::WriteFile(shader, shaderSource);
     EXPECT_TRUE(SamePicture(SnapUntilChanged(preview, show, edited), captured));
     EXPECT_EQ(preview.Send("quit"), "ok");

@@ -80,7 +80,10 @@ bool PreviewSession::Start() {
 }
 
 NDemo* PreviewSession::Load(const std::string& path, int* errors) {
-    const int before = Con.ErrorCount();
+    // What the player only notes (a shader that does not build, a missing file) means
+    // the production no longer looks as written, so it fails a reload too.
+    const auto problems = [] { return Con.ErrorCount() + Con.NoticeCount(); };
+    const int before = problems();
     SetExecutablePath(path.c_str());
     NDemo* loaded = LoadDemo();
     if (loaded) {
@@ -90,7 +93,7 @@ NDemo* PreviewSession::Load(const std::string& path, int* errors) {
         loaded->SetClock(&clock);
         loaded->Init();
     }
-    *errors = Con.ErrorCount() - before;
+    *errors = problems() - before;
     return loaded;
 }
 
