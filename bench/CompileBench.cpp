@@ -3,14 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "app/ClassTable.h"
+#include "GeneratedDocument.h"
 #include "base/Con.h"
 #include "document/NimbusDocument.h"
-#include "io/Data.h"
 
 namespace {
 
@@ -42,22 +40,9 @@ std::string MakeDocument(int lines) {
 }
 
 void BM_Compile(benchmark::State& state) {
-    static bool ready = [] {
-        NClassRegistration();
-        return true;
-    }();
-    (void)ready;
-    const std::string folder = std::filesystem::temp_directory_path() / "nimbus-compile-bench";
-    std::filesystem::create_directories(folder);
     const std::string name = "doc" + std::to_string(state.range(0)) + ".xml";
-    FILE* out = fopen((folder + "/" + name).c_str(), "wb");
-    const std::string text = MakeDocument(static_cast<int>(state.range(0)));
-    fwrite(text.data(), 1, text.size(), out);
-    fclose(out);
-    static std::string mounted;
-    mounted = folder;
-    DefaultInput.Mount(kDirectoryMode, mounted.c_str());
-    DefaultInput.SetAsDefault(false);
+    MountGeneratedDocument("nimbus-compile-bench", name,
+                           MakeDocument(static_cast<int>(state.range(0))));
     for (auto _ : state) {
         state.PauseTiming();
         Document.Load(name.c_str());

@@ -4,13 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
-#include "app/ClassTable.h"
+#include "GeneratedDocument.h"
 #include "base/Con.h"
 #include "document/NimbusDocument.h"
-#include "io/Data.h"
 #include "reflect/ObjectList.h"
 
 namespace {
@@ -28,22 +26,9 @@ std::string MakeDocument(int keys) {
 }
 
 void BM_LoadKeys(benchmark::State& state) {
-    static bool ready = [] {
-        NClassRegistration();
-        return true;
-    }();
-    (void)ready;
-    const std::string folder = std::filesystem::temp_directory_path() / "nimbus-key-bench";
-    std::filesystem::create_directories(folder);
     const std::string name = "keys" + std::to_string(state.range(0)) + ".xml";
-    const std::string text = MakeDocument(static_cast<int>(state.range(0)));
-    FILE* out = fopen((folder + "/" + name).c_str(), "wb");
-    fwrite(text.data(), 1, text.size(), out);
-    fclose(out);
-    static std::string mounted;
-    mounted = folder;
-    DefaultInput.Mount(kDirectoryMode, mounted.c_str());
-    DefaultInput.SetAsDefault(false);
+    MountGeneratedDocument("nimbus-key-bench", name,
+                           MakeDocument(static_cast<int>(state.range(0))));
     Con.EnableBuffer(true);
     for (auto _ : state) {
         Document.Load(name.c_str());

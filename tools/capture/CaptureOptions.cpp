@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
+
+#include "cli/ProductionArguments.h"
 
 const char kCaptureUsage[] =
     "usage: nimbus-capture [--fps N] [--at T1,T2,...] [--from A --to B] [--out DIR]\n"
@@ -25,20 +26,11 @@ const char kCaptureUsage[] =
 
 namespace {
 
-// The longest show a capture can address, so that frame arithmetic never overflows.
-constexpr double kLatestSeconds = 24.0 * 3600.0;
 constexpr int kMostFps = 1000;
 
+// Capture times run forward from the start of the show.
 bool ReadSeconds(const char* text, long* milliseconds) {
-    char* end = nullptr;
-    errno = 0;
-    const double seconds = strtod(text, &end);
-    if (end == text || *end != '\0' || errno != 0 || !std::isfinite(seconds) || seconds < 0 ||
-        seconds > kLatestSeconds) {
-        return false;
-    }
-    *milliseconds = std::lround(seconds * 1000.0);
-    return true;
+    return ReadMilliseconds(text, milliseconds) && *milliseconds >= 0;
 }
 
 bool ReadTimeList(const char* text, std::vector<long>* milliseconds) {
@@ -116,18 +108,11 @@ bool ParseCaptureOptions(int argc, char** argv, CaptureOptions* options, std::st
             if (!ReadExportOption(option, value, &options->output, error)) {
                 return false;
             }
-        } else if (option.rfind("--", 0) == 0) {
-            *error = "unknown option " + option;
+        } else if (!TakeProductionPath(option, &options->path, error)) {
             return false;
-        } else if (!options->path.empty()) {
-            *error = "one production only, not " + options->path + " and " + option;
-            return false;
-        } else {
-            options->path = option;
         }
     }
-    if (options->path.empty()) {
-        *error = "no production named";
+    if (!NamedProduction(options->path, error)) {
         return false;
     }
     if (haveFrom != haveTo) {

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "preview/PreviewOptions.h"
+#include "cli/ProductionArguments.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 #include "preview/PreviewOptions.h"
 
-#include <cerrno>
-#include <cmath>
-#include <cstdlib>
+#include "cli/ProductionArguments.h"
 
 const char kPreviewUsage[] =
     "usage: nimbus-preview [--at T] [--loop A B] [--commands] PATH\n"
@@ -18,25 +16,6 @@ const char kPreviewUsage[] =
     "  a frame back and forward; L loops the current part; R reloads; F toggles full\n"
     "  screen; Escape quits.\n"
     "  --help prints this text, --version the version.\n";
-
-namespace {
-
-// The longest show a preview can address, as for the capture tool.
-constexpr double kLatestSeconds = 24.0 * 3600.0;
-
-}  // namespace
-
-bool ReadMilliseconds(const char* text, long* milliseconds) {
-    char* end = nullptr;
-    errno = 0;
-    const double seconds = strtod(text, &end);
-    if (end == text || *end != '\0' || errno != 0 || !std::isfinite(seconds) ||
-        std::fabs(seconds) > kLatestSeconds) {
-        return false;
-    }
-    *milliseconds = std::lround(seconds * 1000.0);
-    return true;
-}
 
 bool ParsePreviewOptions(int argc, char** argv, PreviewOptions* options, std::string* error) {
     bool haveAt = false;
@@ -67,18 +46,11 @@ bool ParsePreviewOptions(int argc, char** argv, PreviewOptions* options, std::st
             options->loop = true;
         } else if (option == "--commands") {
             options->commands = true;
-        } else if (option.rfind("--", 0) == 0) {
-            *error = "unknown option " + option;
+        } else if (!TakeProductionPath(option, &options->path, error)) {
             return false;
-        } else if (!options->path.empty()) {
-            *error = "one production only, not " + options->path + " and " + option;
-            return false;
-        } else {
-            options->path = option;
         }
     }
-    if (options->path.empty()) {
-        *error = "no production named";
+    if (!NamedProduction(options->path, error)) {
         return false;
     }
     if (options->loop && !haveAt) {

@@ -22,8 +22,3 @@ extern const char kPreviewUsage[];
 // Reads `nimbus-preview [--at T] [--loop A B] [--commands] PATH`, times in seconds;
 // false with `error` set when the line cannot be used.
 bool ParsePreviewOptions(int argc, char** argv, PreviewOptions* options, std::string* error);
-
-// A time in seconds as text ("12.5") in whole milliseconds; false for text that is not
-// a finite number of seconds within a day either way. Negative times are kept: seeks
-// clamp them.
-bool ReadMilliseconds(const char* text, long* milliseconds);
