@@ -6,6 +6,7 @@
 
 #include "base/Budgets.h"
 #include "base/Con.h"
+#include "sound/RiffLists.h"
 
 namespace {
 
@@ -63,6 +64,13 @@ StreamDecoder::~StreamDecoder() {
 }
 
 bool StreamDecoder::Start(int rate, const char* name) {
+    if (!RiffListsFit(file.data, static_cast<size_t>(file.size))) {
+        Con.Error(
+            "StreamDecoder: <%s> is a damaged WAV file: a LIST chunk declares more "
+            "than it holds",
+            name ? name : "music");
+        return false;
+    }
     SF_VIRTUAL_IO io = {Length, Seek, Read, Write, Tell};
     sound = sf_open_virtual(&io, SFM_READ, &info, &file);
     if (!sound || info.channels < 1 || info.channels > kMaxChannels || info.samplerate <= 0) {

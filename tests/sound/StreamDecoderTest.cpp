@@ -46,6 +46,35 @@ TEST(StreamDecoder, RatesOutsideRealMusicAreRefusedAndTheEdgesPlay) {
     Con.ResetErrorCount();
 }
 
+// libsndfile walks a LIST chunk's parts with a 32-bit count that a part declaring
+// gigabytes sends round for minutes; such a file is refused at once and counted, while
+// a WAV with a well-formed LIST chunk (a title) still plays.
+TEST(StreamDecoder, ListChunksDeclaringMoreThanTheyHoldAreRefusedAndTitledFilesPlay) {
+    const std::string damaged = test::ReadFile(test::CorpusPath("stream/regression-list-wrap.wav"));
+    Con.EnableBuffer(true);
+    Con.ResetErrorCount();
+    EXPECT_EQ(StreamDecoder::Open(reinterpret_cast<const unsigned char*>(damaged.data()),
+                                  damaged.size(), 44100, "tune.wav"),
+              nullptr);
+    EXPECT_EQ(Con.ErrorCount(), 1);
+    EXPECT_EQ(std::string(Con.BufferText()),
+              "Error: StreamDecoder: <tune.wav> is a damaged WAV file: a LIST chunk declares "
+              "more than it holds\r\n");
+    Con.ResetErrorCount();
+
+    std::vector<unsigned char> titled = soundtest::ReadMusic("tone.wav");
+    const unsigned char list[] = {'L', 'I', 'S', 'T', 18, 0, 0, 0,   'I', 'N', 'F', 'O', 'I',
+                                  'N', 'A', 'M', 5,   0,  0, 0, 't', 'u', 'n', 'e', 0,   0};
+    titled.insert(titled.begin() + 12, std::begin(list), std::end(list));
+    const uint32_t riffSize = static_cast<uint32_t>(titled.size() - 8);
+    memcpy(&titled[4], &riffSize, sizeof riffSize);
+    auto decoder = StreamDecoder::Open(titled.data(), titled.size(), 44100, "tune.wav");
+    ASSERT_NE(decoder, nullptr);
+    float stereo[2 * 64];
+    EXPECT_EQ(decoder->Decode(stereo, 64), 64);
+    EXPECT_EQ(Con.ErrorCount(), 0);
+}
+
 // Every format at its own rate and channel count comes out as exactly as many
 // frames at the output rate as its length asks, however the caller divides the
 // decoding into blocks, and from its start again after a rewind.
