@@ -5,9 +5,13 @@
 
 namespace {
 
+constexpr size_t kIdBytes = 4;
 constexpr size_t kHeaderBytes = 8;  // a chunk's four-letter id and its size
 constexpr size_t kFormBytes = 12;   // the file's header and its form type
-constexpr size_t kListTypeBytes = 4;
+
+bool IdIs(const unsigned char* at, const char* id) {
+    return memcmp(at, id, kIdBytes) == 0;
+}
 
 uint32_t ReadSize(const unsigned char* at, bool bigEndian) {
     if (bigEndian) {
@@ -21,14 +25,32 @@ size_t Padded(uint32_t size) {
     return size_t{size} + (size & 1);
 }
 
-// The parts of one LIST chunk, from `begin` (after its type) to `end`.
-bool PartsFit(const unsigned char* data, size_t begin, size_t end, bool bigEndian) {
-    for (size_t at = begin; at + kHeaderBytes <= end; at += kHeaderBytes) {
-        const uint32_t size = ReadSize(data + at + 4, bigEndian);
-        if (size > end - at - kHeaderBytes) {
+// The parts of one LIST or INFO chunk, from `begin` to `end`, read as libsndfile
+// reads them: "INFO" and "adtl" stand alone, anything else has a size; four zero
+// bytes, a "data" or an "exif" part end its walk over sizes.
+bool PartsFit(const unsigned char* data, size_t fileSize, size_t begin, size_t end,
+              bool bigEndian) {
+    size_t at = begin;
+    while (at + kIdBytes <= end) {
+        const unsigned char* id = data + at;
+        if (IdIs(id, "INFO") || IdIs(id, "adtl")) {
+            at += kIdBytes;
+            continue;
+        }
+        if (ReadSize(id, false) == 0 || IdIs(id, "data") || IdIs(id, "exif")) {
+            return true;
+        }
+        if (at + kHeaderBytes > fileSize) {
+            return true;  // libsndfile reads zeros past the end
+        }
+        // The size may lie past the chunk: libsndfile reads it all the same. A last
+        // part without its pad byte is common and harmless.
+        const uint32_t partSize = ReadSize(id + kIdBytes, bigEndian);
+        const size_t left = end > at + kHeaderBytes ? end - at - kHeaderBytes : 0;
+        if (partSize > left) {
             return false;
         }
-        at += Padded(size);
+        at += kHeaderBytes + Padded(partSize);
     }
     return true;
 }
@@ -39,23 +61,19 @@ bool RiffListsFit(const unsigned char* data, size_t size) {
     if (size < kFormBytes) {
         return true;
     }
-    const bool bigEndian = memcmp(data, "RIFX", 4) == 0;
-    if (!bigEndian && memcmp(data, "RIFF", 4) != 0 && memcmp(data, "RF64", 4) != 0) {
+    const bool bigEndian = IdIs(data, "RIFX");
+    if (!bigEndian && !IdIs(data, "RIFF") && !IdIs(data, "RF64")) {
         return true;
     }
-    for (size_t at = kFormBytes; at + kHeaderBytes <= size; at += kHeaderBytes) {
-        const uint32_t chunkSize = ReadSize(data + at + 4, bigEndian);
-        const size_t left = size - at - kHeaderBytes;
-        const bool isList = memcmp(data + at, "LIST", 4) == 0;
-        if (isList && (chunkSize > left || (chunkSize >= kListTypeBytes &&
-                                            !PartsFit(data, at + kHeaderBytes + kListTypeBytes,
-                                                      at + kHeaderBytes + chunkSize, bigEndian)))) {
+    for (size_t at = kFormBytes; at + kHeaderBytes <= size;) {
+        const size_t payload = at + kHeaderBytes;
+        const size_t chunkSize = ReadSize(data + at + kIdBytes, bigEndian);
+        const size_t end = payload + chunkSize < size ? payload + chunkSize : size;
+        if ((IdIs(data + at, "LIST") || IdIs(data + at, "INFO")) &&
+            !PartsFit(data, size, payload, end, bigEndian)) {
             return false;
         }
-        if (chunkSize > left) {
-            return true;  // the sound data often runs to the end whatever it declares
-        }
-        at += Padded(chunkSize);
+        at = payload + Padded(static_cast<uint32_t>(chunkSize));
     }
     return true;
 }

@@ -1,11 +1,13 @@
-// A guard for WAV files before libsndfile reads them: a LIST chunk whose parts declare
-// more bytes than the chunk holds sends libsndfile's walk over those parts round its
-// 32-bit count for minutes, so a 160-byte file would stall the player.
+// A guard for WAV files before libsndfile reads them. libsndfile walks the parts of a
+// LIST or INFO chunk with a 32-bit count; a part declaring more than its chunk holds
+// wraps that count and can send the walk back over the same bytes for minutes, so a
+// file of a few dozen bytes would stall the player.
 #pragma once
 
 #include <cstddef>
 
-// False when `data` is a RIFF, RF64 or RIFX file with a LIST chunk larger than the
-// file, or a part of a LIST chunk larger than the rest of that chunk; true otherwise,
-// whatever else the file holds.
+// False when `data` is a RIFF, RF64 or RIFX file with a LIST or INFO chunk one of
+// whose parts declares more bytes than are left of the chunk (the chunk itself cut
+// at the end of the file, as libsndfile cuts it); true otherwise, whatever else the
+// file holds.
 bool RiffListsFit(const unsigned char* data, size_t size);

@@ -66,8 +66,8 @@ StreamDecoder::~StreamDecoder() {
 bool StreamDecoder::Start(int rate, const char* name) {
     if (!RiffListsFit(file.data, static_cast<size_t>(file.size))) {
         Con.Error(
-            "StreamDecoder: <%s> is a damaged WAV file: a LIST chunk declares more "
-            "than it holds",
+            "StreamDecoder: <%s> is a damaged WAV file: a LIST or INFO chunk declares "
+            "more than it holds",
             name ? name : "music");
         return false;
     }

@@ -17,7 +17,7 @@ class StreamDecoder : public MusicDecoder {
   public:
     // Null when libsndfile does not recognise the image, or refuses it with a counted
     // error naming `name` (a rate outside kMinMusicRate to kMaxSampleRate, a damaged
-    // LIST chunk); the image must outlive the decoder.
+    // LIST or INFO chunk); the image must outlive the decoder.
     static std::unique_ptr<StreamDecoder> Open(const unsigned char* data, size_t size,
                                                int outputRate, const char* name = nullptr);
     ~StreamDecoder() override;

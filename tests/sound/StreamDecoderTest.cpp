@@ -46,20 +46,26 @@ TEST(StreamDecoder, RatesOutsideRealMusicAreRefusedAndTheEdgesPlay) {
     Con.ResetErrorCount();
 }
 
-// libsndfile walks a LIST chunk's parts with a 32-bit count that a part declaring
-// gigabytes sends round for minutes; such a file is refused at once and counted, while
-// a WAV with a well-formed LIST chunk (a title) still plays.
+// libsndfile walks the parts of a LIST or INFO chunk with a 32-bit count that a part
+// declaring gigabytes wraps, sending it over the same bytes for minutes; such files
+// are refused at once and counted, while a WAV with a well-formed LIST chunk (a
+// title) still plays.
 TEST(StreamDecoder, ListChunksDeclaringMoreThanTheyHoldAreRefusedAndTitledFilesPlay) {
-    const std::string damaged = test::ReadFile(test::CorpusPath("stream/regression-list-wrap.wav"));
     Con.EnableBuffer(true);
-    Con.ResetErrorCount();
-    EXPECT_EQ(StreamDecoder::Open(reinterpret_cast<const unsigned char*>(damaged.data()),
-                                  damaged.size(), 44100, "tune.wav"),
-              nullptr);
-    EXPECT_EQ(Con.ErrorCount(), 1);
-    EXPECT_EQ(std::string(Con.BufferText()),
-              "Error: StreamDecoder: <tune.wav> is a damaged WAV file: a LIST chunk declares "
-              "more than it holds\r\n");
+    for (const char* name : {"regression-list-wrap.wav", "regression-info-wrap.wav"}) {
+        SCOPED_TRACE(name);
+        const std::string damaged = test::ReadFile(test::CorpusPath(std::string("stream/") + name));
+        Con.EnableBuffer(false);
+        Con.EnableBuffer(true);
+        Con.ResetErrorCount();
+        EXPECT_EQ(StreamDecoder::Open(reinterpret_cast<const unsigned char*>(damaged.data()),
+                                      damaged.size(), 44100, "tune.wav"),
+                  nullptr);
+        EXPECT_EQ(Con.ErrorCount(), 1);
+        EXPECT_EQ(std::string(Con.BufferText()),
+                  "Error: StreamDecoder: <tune.wav> is a damaged WAV file: a LIST or INFO chunk "
+                  "declares more than it holds\r\n");
+    }
     Con.ResetErrorCount();
 
     std::vector<unsigned char> titled = soundtest::ReadMusic("tone.wav");
