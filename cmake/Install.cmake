@@ -1,7 +1,7 @@
 # What `cmake --install` puts where, and the Debian package CPack makes of it:
 #   bin/               the player, the tools, and nimbus-demo, which plays the bundled show
 #   share/nimbus/      demo.dat (the bundled show, packed), the show's shaders for
-#                      authors to start from, and the class reference when it is written
+#                      authors to start from, and the class reference (docs/classes.md)
 #   share/man/man1/    a manual page for each command, from docs/man/
 #   share/doc/nimbus/  the copyright and the package's changelog
 include(GNUInstallDirs)
@@ -38,8 +38,8 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/nimbus-demo DESTINATION ${CMAKE_I
 file(GLOB DEMO_SHADERS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/demo/*.glvert
      ${CMAKE_SOURCE_DIR}/examples/demo/*.glfrag)
 install(FILES ${DEMO_SHADERS} DESTINATION ${NIMBUS_DATA_DIR}/shaders)
-# The reference of the document's classes, once docs/classes.md exists.
-install(FILES ${CMAKE_SOURCE_DIR}/docs/classes.md DESTINATION ${NIMBUS_DATA_DIR} OPTIONAL)
+# The reference of the document's classes, beside the shaders to start from.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/classes.md DESTINATION ${NIMBUS_DATA_DIR})
 
 # Manual pages and the changelog carry the version and are installed compressed, as
 # Debian keeps them; -n leaves the name and time out, so the same text gives the

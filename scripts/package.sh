@@ -44,6 +44,7 @@ trap 'rm -rf "$scratch"' EXIT
 dpkg -x "$deb" "$scratch/root"
 bin="$scratch/root/usr/bin"
 show="$scratch/root/usr/share/nimbus/demo"
+[ -s "$scratch/root/usr/share/nimbus/classes.md" ] || fail "the class reference is not installed"
 version=$(dpkg-deb -f "$deb" Version)
 for command in nimbus-capture nimbus-check nimbus-pack nimbus-preview nimbus-demo; do
   [ "$("$bin/$command" --version)" = "$command $version" ] || fail "$command --version"
