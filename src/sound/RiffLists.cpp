@@ -69,8 +69,10 @@ bool RiffListsFit(const unsigned char* data, size_t size) {
         const size_t payload = at + kHeaderBytes;
         const size_t chunkSize = ReadSize(data + at + kIdBytes, bigEndian);
         const size_t end = payload + chunkSize < size ? payload + chunkSize : size;
-        if ((IdIs(data + at, "LIST") || IdIs(data + at, "INFO")) &&
-            !PartsFit(data, size, payload, end, bigEndian)) {
+        // libsndfile skips a chunk of eight bytes or fewer without walking it.
+        const bool walked =
+            (IdIs(data + at, "LIST") || IdIs(data + at, "INFO")) && chunkSize > kHeaderBytes;
+        if (walked && !PartsFit(data, size, payload, end, bigEndian)) {
             return false;
         }
         at = payload + Padded(static_cast<uint32_t>(chunkSize));
