@@ -34,12 +34,6 @@ long FrameTime(long frame) {
     return frame * 1000 / kFps;
 }
 
-class StepClock : public FrameClock {
-  public:
-    int Milliseconds() override { return now; }
-    int now = 0;
-};
-
 // The bundled show compiled and prepared once, on the renderer that draws nothing.
 struct UndrawnShow {
     UndrawnShow() {
@@ -66,12 +60,12 @@ struct UndrawnShow {
         At(target);
     }
     void At(long milliseconds) {
-        clock.now = static_cast<int>(milliseconds);
+        clock.milliseconds = static_cast<int>(milliseconds);
         PlayUndrawnFrame(surface, *demo);
     }
 
     NNullSurface surface;
-    StepClock clock;
+    SetClock clock;
     NDemo* demo = nullptr;
 };
 

@@ -22,12 +22,6 @@ constexpr int kEarlyFrames[] = {0, 40, 500, 1500};
 constexpr int kPartsVisited = 3;
 constexpr int kIntoPart = 40;
 
-class HandClock : public FrameClock {
-  public:
-    int Milliseconds() override { return milliseconds; }
-    int milliseconds = 0;
-};
-
 // The start of each of the first parts after the first, in milliseconds.
 int PartStarts(const NDemo& demo, int* starts) {
     int count = 0;
@@ -44,7 +38,7 @@ int PartStarts(const NDemo& demo, int* starts) {
 }
 
 void PlayFrames(NDemo* demo) {
-    HandClock clock;
+    SetClock clock;
     demo->SetClock(&clock);
     demo->musicSwitch = false;
     DemoPlayer player;

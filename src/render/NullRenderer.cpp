@@ -1,20 +1,13 @@
 // The renderer that draws nothing: every call is taken and nothing reaches a display.
 // It hands out texture and buffer names as OpenGL would, so that everything that keeps
 // them behaves as when drawing, and builds no programs, so shaders stay fixed function.
-#include "render/Renderer.h"
+#include "render/DrawlessRenderer.h"
 
 namespace {
 
-class NullRenderer : public Renderer {
+class NullRenderer : public DrawlessRenderer {
   public:
     bool Ready() const override { return true; }
-
-    void Clear(const RenderColor&) override {}
-    void SetClearDepth(double) override {}
-    void LoadPerspective(double, double, double, double) override {}
-    void LoadOrtho(double, double, double, double, double, double) override {}
-    void LoadModelView(const float[16]) override {}
-    void LoadIdentityModelView() override {}
 
     MeshBuffers CreateMeshBuffers() override {
         MeshBuffers buffers;
@@ -23,11 +16,7 @@ class NullRenderer : public Renderer {
         return buffers;
     }
     void DeleteMeshBuffers(const MeshBuffers&) override {}
-    void SubmitTriangles(const MeshBuffers&, const TriangleBatch&) override {}
-    void DrawQuad(const QuadCorner[4], const RenderColor&) override {}
 
-    void ApplyDrawState(const DrawState&) override {}
-    void SetBlending(bool) override {}
     bool ActivateTextureUnit(int) override { return true; }
     void SetTexturing(bool) override {}
 

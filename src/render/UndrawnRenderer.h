@@ -7,31 +7,20 @@
 // is drawn.
 #pragma once
 
-#include "render/Renderer.h"
+#include "render/DrawlessRenderer.h"
 
-class UndrawnRenderer : public Renderer {
+class UndrawnRenderer : public DrawlessRenderer {
   public:
     // `objects` receives the object calls; it must outlive this renderer.
     explicit UndrawnRenderer(Renderer& objects) : objects(objects) {}
 
     bool Ready() const override { return objects.Ready(); }
 
-    void Clear(const RenderColor&) override {}
-    void SetClearDepth(double) override {}
-    void LoadPerspective(double, double, double, double) override {}
-    void LoadOrtho(double, double, double, double, double, double) override {}
-    void LoadModelView(const float[16]) override {}
-    void LoadIdentityModelView() override {}
-
     MeshBuffers CreateMeshBuffers() override { return objects.CreateMeshBuffers(); }
     void DeleteMeshBuffers(const MeshBuffers& buffers) override {
         objects.DeleteMeshBuffers(buffers);
     }
-    void SubmitTriangles(const MeshBuffers&, const TriangleBatch&) override {}
-    void DrawQuad(const QuadCorner[4], const RenderColor&) override {}
 
-    void ApplyDrawState(const DrawState&) override {}
-    void SetBlending(bool) override {}
     bool ActivateTextureUnit(int unit) override { return objects.ActivateTextureUnit(unit); }
     void SetTexturing(bool on) override { objects.SetTexturing(on); }
 

@@ -32,12 +32,6 @@ class RecordingScene : public NScene {
     void Update() override { events.push_back("scene Update"); }
 };
 
-class StoppedClock : public FrameClock {
-  public:
-    int Milliseconds() override { return milliseconds; }
-    int milliseconds = 0;
-};
-
 // Asks for a context version no driver has: a window, then no context.
 class ContextlessSurface : public NOpenGLSurface {
   protected:
@@ -68,7 +62,7 @@ class DemoPlayerTest : public ::testing::Test {
     RecordingImage image;
     RecordingScene scene;
     NPart part;
-    StoppedClock clock;
+    SetClock clock;
     NDemo* demo = new NDemo;
     // Owns the demo and the surface, and goes first.
     DemoPlayer player;

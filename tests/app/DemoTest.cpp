@@ -38,12 +38,6 @@ class RecordingScene : public NScene {
     std::vector<float> fades;
 };
 
-class HandClock : public FrameClock {
-  public:
-    int Milliseconds() override { return milliseconds; }
-    int milliseconds = 0;
-};
-
 class DemoTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -109,7 +103,7 @@ class DemoTest : public ::testing::Test {
     NimbusDocument document;
     NDemo* demo = nullptr;
     std::vector<std::unique_ptr<RecordingScene>> scenes;
-    HandClock clock;
+    SetClock clock;
 };
 
 std::string EndingAt(const char* seconds, const std::string& more = "") {

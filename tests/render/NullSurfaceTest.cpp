@@ -67,12 +67,6 @@ const char kDocument[] = R"(<Nimbus>
 </Nimbus>
 )";
 
-class HandClock : public FrameClock {
-  public:
-    int Milliseconds() override { return milliseconds; }
-    int milliseconds = 0;
-};
-
 }  // namespace
 
 TEST(NullSurface, ADemoPlaysFrameByFrameWithoutAWindowThenOpenGLIsCurrentAgain) {
@@ -92,7 +86,7 @@ TEST(NullSurface, ADemoPlaysFrameByFrameWithoutAWindowThenOpenGLIsCurrentAgain) 
     document.Load("show.xml");
     auto* demo = static_cast<NDemo*>(document.CompileAndFind("Demo"));
     ASSERT_NE(demo, nullptr) << test::LogText();
-    HandClock clock;
+    SetClock clock;
     demo->SetClock(&clock);
     TheFrameStats.enabled = true;
     {

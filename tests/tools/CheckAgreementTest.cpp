@@ -26,12 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SteppingClock : public FrameClock {
-  public:
-    int Milliseconds() override { return milliseconds; }
-    int milliseconds = 0;
-};
-
 constexpr int kFrameMilliseconds = 200;
 // The bundled show's 72 seconds and then some.
 constexpr int kMostFrames = 500;
@@ -47,7 +41,7 @@ int PlayersCount(const std::string& path, std::string* log) {
     LogToBuffer();
     SetExecutablePath(path.c_str());
     if (NDemo* demo = LoadDemo()) {
-        SteppingClock clock;
+        SetClock clock;
         {
             DemoPlayer player;
             player.surface = new NNullSurface;

@@ -7,19 +7,8 @@
 #include "app/FrameClock.h"
 #include "render/NullSurface.h"
 
-namespace {
-
-// The timeline's time, set to each part's start in turn.
-class PartStartClock : public FrameClock {
-  public:
-    int Milliseconds() override { return milliseconds; }
-    int milliseconds = 0;
-};
-
-}  // namespace
-
 void SetUpAndPlayFirstFrames(NDemo* demo, const Timeline& timeline) {
-    PartStartClock clock;
+    SetClock clock;  // set to each part's start in turn
     DemoPlayer player;
     player.surface = new NNullSurface;
     player.demo = demo;

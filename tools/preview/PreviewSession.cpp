@@ -261,14 +261,14 @@ void PreviewSession::Advance() {
 }
 
 void PreviewSession::DrawAt(long milliseconds) {
-    clock.now = static_cast<int>(milliseconds);
+    clock.milliseconds = static_cast<int>(milliseconds);
     surface.BeginFrame();
     demo->Update();
     surface.Deselect();
 }
 
 void PreviewSession::PlayUndrawnAt(long milliseconds) {
-    clock.now = static_cast<int>(milliseconds);
+    clock.milliseconds = static_cast<int>(milliseconds);
     PlayUndrawnFrame(surface, *demo);
 }
 

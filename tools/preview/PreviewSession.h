@@ -81,12 +81,6 @@ class PreviewSession {
     std::string Title(int framesPerSecond) const;
 
   private:
-    class Clock : public FrameClock {
-      public:
-        int Milliseconds() override { return now; }
-        int now = 0;
-    };
-
     // Loads the copy `path` names and prepares its demo; the errors counted meanwhile
     // go to `errors`.
     NDemo* Load(const std::string& path, int* errors);
@@ -104,7 +98,7 @@ class PreviewSession {
     PreviewMusic music;
     SourceWatcher watcher;
     PartGuide parts;
-    Clock clock;
+    SetClock clock;
     NDemo* demo = nullptr;
     // The copy the demo was loaded from, and whether it loaded without errors.
     std::string loadedCopy;
